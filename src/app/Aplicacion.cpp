@@ -1,0 +1,44 @@
+#include "Aplicacion.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "DialogoOpciones.h"
+#include "PlataformaQt.h"
+#include "VentanaPrincipal.h"
+#include "VentanaSelector.h"
+
+namespace quorbel {
+
+Aplicacion::Aplicacion(std::filesystem::path rutaAjustes)
+    : plataforma_(std::make_unique<PlataformaQt>(*this)),
+      juego_(std::make_unique<Juego>(*plataforma_, std::move(rutaAjustes))),
+      principal_(std::make_unique<VentanaPrincipal>(*this)) {
+  selector_ = new VentanaSelector(*this, principal_.get());
+  opciones_ = new DialogoOpciones(*this, principal_.get());
+}
+
+Aplicacion::~Aplicacion() = default;
+
+void Aplicacion::Iniciar() {
+  Despachar([](Juego& j) { j.Form_Load(); });
+  // Centred across the screen the first time; set-ups then only move it up or down.
+  if (const QScreen* pantalla = QGuiApplication::primaryScreen()) {
+    const QRect area = pantalla->availableGeometry();
+    principal_->move(area.x() + (area.width() - principal_->width()) / 2, principal_->y());
+  }
+  principal_->show();
+}
+
+void Aplicacion::Despachar(const std::function<void(Juego&)>& manejador) {
+  manejador(*juego_);
+  Sincronizar();
+}
+
+void Aplicacion::Sincronizar() {
+  principal_->Sincronizar();
+  selector_->Sincronizar();
+  opciones_->Sincronizar();
+}
+
+}  // namespace quorbel

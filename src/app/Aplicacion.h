@@ -1,0 +1,47 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+#include "Juego.h"
+
+namespace quorbel {
+
+class PlataformaQt;
+class VentanaPrincipal;
+class VentanaSelector;
+class DialogoOpciones;
+
+// The running program: the game, its desktop services and its windows. Every event reaches
+// the game through Despachar, and the windows then show the game's record as it stands.
+class Aplicacion {
+ public:
+  explicit Aplicacion(std::filesystem::path rutaAjustes = archivo_ajustes::kNombre);
+  ~Aplicacion();
+  Aplicacion(const Aplicacion&) = delete;
+  Aplicacion& operator=(const Aplicacion&) = delete;
+
+  // Start-up: loads the settings, deals the first game, shows the about box and then the
+  // main window.
+  void Iniciar();
+
+  void Despachar(const std::function<void(Juego&)>& manejador);
+  // Brings every window in line with the game's record.
+  void Sincronizar();
+
+  Juego& juego() { return *juego_; }
+  PlataformaQt& plataforma() { return *plataforma_; }
+  VentanaPrincipal& principal() { return *principal_; }
+  VentanaSelector& selector() { return *selector_; }
+  DialogoOpciones& opciones() { return *opciones_; }
+
+ private:
+  std::unique_ptr<PlataformaQt> plataforma_;
+  std::unique_ptr<Juego> juego_;
+  std::unique_ptr<VentanaPrincipal> principal_;
+  VentanaSelector* selector_ = nullptr;  // owned by the main window
+  DialogoOpciones* opciones_ = nullptr;  // owned by the main window
+};
+
+}  // namespace quorbel

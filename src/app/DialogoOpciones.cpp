@@ -1,0 +1,185 @@
+#include "DialogoOpciones.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <algorithm>
+
+#include "Aplicacion.h"
+#include "Dibujos.h"
+
+namespace quorbel {
+
+namespace {
+
+void Colocar(QWidget* w, double left, double top, double width, double height) {
+  w->setGeometry(Px(left), Px(top), Px(width), Px(height));
+}
+
+QGroupBox* Marco(QWidget* padre, const char* nombre, const QString& titulo, double left, double top,
+                 double width, double height) {
+  auto* marco = new QGroupBox(titulo, padre);
+  marco->setObjectName(QString::fromLatin1(nombre));
+  Colocar(marco, left, top, width, height);
+  return marco;
+}
+
+// An option button at its place, widened when its caption would not fit.
+QRadioButton* Opcion(QGroupBox* marco, const QString& nombre, const QString& texto, double top,
+                     double width) {
+  auto* opcion = new QRadioButton(texto, marco);
+  opcion->setObjectName(nombre);
+  Colocar(opcion, 240, top, width, 255);
+  const int cabe = marco->width() - opcion->x() - 2;
+  opcion->resize(std::clamp(opcion->sizeHint().width(), opcion->width(), cabe), opcion->height());
+  return opcion;
+}
+
+}  // namespace
+
+DialogoOpciones::DialogoOpciones(Aplicacion& app, QWidget* padre)
+    : QDialog(padre, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                         Qt::MSWindowsFixedSizeDialogHint),
+      app_(app) {
+  setObjectName(QStringLiteral("Form2"));
+  setWindowTitle(QStringLiteral("Opciones"));
+  setModal(true);
+  QFont fuente = font();
+  fuente.setPixelSize(11);
+  setFont(fuente);
+  setFixedSize(Px(4230), Px(2385));
+
+  struct Deslizador {
+    const char* marco;
+    const char* titulo;
+    double left;
+    const char* lectura;
+    const char* barra;
+  };
+  const Deslizador deslizadores[3] = {
+      {"Frame3", "Casillas", 120, "Label1", "HScroll1"},
+      {"Frame4", "Intentos", 1320, "Label2", "HScroll2"},
+      {"Frame6", "Fichas", 2520, "Label3", "HScroll3"},
+  };
+  for (std::size_t i = 0; i < 3; ++i) {
+    const Deslizador& d = deslizadores[i];
+    QGroupBox* marco = Marco(this, d.marco, QString::fromLatin1(d.titulo), d.left, 120, 975, 975);
+    auto* lectura = new QLabel(marco);
+    lectura->setObjectName(QString::fromLatin1(d.lectura));
+    lectura->setAlignment(Qt::AlignCenter);
+    lectura->setFrameShape(QFrame::Box);
+    lectura->setAutoFillBackground(true);
+    QPalette paleta = lectura->palette();
+    paleta.setColor(QPalette::Window, Qt::white);
+    paleta.setColor(QPalette::WindowText, Qt::black);
+    lectura->setPalette(paleta);
+    Colocar(lectura, 240, 240, 495, 255);
+    auto* barra = new QScrollBar(Qt::Horizontal, marco);
+    barra->setObjectName(QString::fromLatin1(d.barra));
+    barra->setSingleStep(1);
+    barra->setPageStep(1);
+    Colocar(barra, 240, 600, 495, 255);
+    lecturas_[i] = lectura;
+    barras_[i] = barra;
+  }
+  connect(barras_[0], &QScrollBar::valueChanged, this,
+          [this](int v) { app_.Despachar([v](Juego& j) { j.ajustes.SetCasillas(v); }); });
+  connect(barras_[1], &QScrollBar::valueChanged, this,
+          [this](int v) { app_.Despachar([v](Juego& j) { j.ajustes.SetIntentos(v); }); });
+  connect(barras_[2], &QScrollBar::valueChanged, this,
+          [this](int v) { app_.Despachar([v](Juego& j) { j.ajustes.SetFichas(v); }); });
+
+  QGroupBox* jugar = Marco(this, "Frame2", QStringLiteral("Jugar con:"), 120, 1200, 1335, 1095);
+  jugarCon_[0] = Opcion(jugar, QStringLiteral("Option3(0)"), QStringLiteral("Letras."), 240, 855);
+  jugarCon_[1] = Opcion(jugar, QStringLiteral("Option3(1)"), QStringLiteral("Números."), 480, 975);
+  jugarCon_[2] = Opcion(jugar, QStringLiteral("Option3(2)"), QStringLiteral("Vacío."), 720, 855);
+  QGroupBox* colores = Marco(this, "Frame5", QStringLiteral("Colores:"), 1680, 1320, 1095, 975);
+  colores_[0] = Opcion(colores, QStringLiteral("Option2(0)"), QStringLiteral("Si."), 240, 735);
+  colores_[1] = Opcion(colores, QStringLiteral("Option2(1)"), QStringLiteral("No."), 600, 615);
+  QGroupBox* repetidos = Marco(this, "Frame1", QStringLiteral("Repetidos:"), 3000, 1320, 1095, 975);
+  repetidos_[0] = Opcion(repetidos, QStringLiteral("Option1(0)"), QStringLiteral("Si."), 240, 735);
+  repetidos_[1] = Opcion(repetidos, QStringLiteral("Option1(1)"), QStringLiteral("No."), 600, 615);
+  for (int i = 0; i < 3; ++i) {
+    connect(jugarCon_[static_cast<std::size_t>(i)], &QRadioButton::clicked, this,
+            [this, i] { app_.Despachar([i](Juego& j) { j.ajustes.SeleccionarJugarCon(i); }); });
+  }
+  for (int i = 0; i < 2; ++i) {
+    connect(colores_[static_cast<std::size_t>(i)], &QRadioButton::clicked, this,
+            [this, i] { app_.Despachar([i](Juego& j) { j.ajustes.SeleccionarColores(i); }); });
+    connect(repetidos_[static_cast<std::size_t>(i)], &QRadioButton::clicked, this,
+            [this, i] { app_.Despachar([i](Juego& j) { j.ajustes.SeleccionarRepetidos(i); }); });
+  }
+
+  ok_ = new QPushButton(QStringLiteral("OK"), this);
+  ok_->setObjectName(QStringLiteral("Command1"));
+  ok_->setDefault(true);
+  Colocar(ok_, 3720, 240, 375, 855);
+  connect(ok_, &QPushButton::clicked, this,
+          [this] { app_.Despachar([](Juego& j) { j.Form2_Command1_Click(); }); });
+}
+
+void DialogoOpciones::Mostrar() {
+  Refrescar();
+  if (app_.juego().form2Visible) {
+    exec();
+  }
+}
+
+void DialogoOpciones::Sincronizar() {
+  if (!isVisible()) {
+    return;
+  }
+  if (!app_.juego().form2Visible) {
+    hide();  // ends the modal showing
+    return;
+  }
+  Refrescar();
+}
+
+void DialogoOpciones::Refrescar() {
+  const Ajustes& a = app_.juego().ajustes;
+  const int valores[3][3] = {{Ajustes::kMinCasillas, Ajustes::kMaxCasillas, a.Casillas()},
+                             {Ajustes::kMinIntentos, Ajustes::kMaxIntentos, a.Intentos()},
+                             {a.MinFichas(), a.LimiteFichas(), a.Fichas()}};
+  for (std::size_t i = 0; i < 3; ++i) {
+    const QSignalBlocker bloqueo(barras_[i]);
+    barras_[i]->setRange(valores[i][0], valores[i][1]);
+    barras_[i]->setValue(valores[i][2]);
+    lecturas_[i]->setText(QString::number(valores[i][2]));
+  }
+  auto marcar = [](auto& grupo, int elegido) {
+    for (std::size_t i = 0; i < grupo.size(); ++i) {
+      const QSignalBlocker bloqueo(grupo[i]);
+      grupo[i]->setChecked(static_cast<int>(i) == elegido);
+    }
+  };
+  marcar(repetidos_, a.IndiceRepetidos());
+  marcar(colores_, a.IndiceColores());
+  marcar(jugarCon_, a.IndiceJugarCon());
+}
+
+void DialogoOpciones::reject() {
+  // Closed without "OK": the settings go back to those in force when it was opened.
+  app_.Despachar([](Juego& j) { j.Form2_Cerrar(); });
+  if (isVisible()) {
+    QDialog::reject();
+  }
+}
+
+void DialogoOpciones::showEvent(QShowEvent* evento) {
+  QDialog::showEvent(evento);
+  app_.Despachar([](Juego& j) { j.Form2_Activate(); });
+}
+
+void DialogoOpciones::changeEvent(QEvent* evento) {
+  QDialog::changeEvent(evento);
+  if (evento->type() == QEvent::ActivationChange && isActiveWindow()) {
+    app_.Despachar([](Juego& j) { j.Form2_Activate(); });
+  }
+}
+
+}  // namespace quorbel

@@ -1,0 +1,119 @@
+#include "PlataformaQt.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QEventLoop>
+#include <QMenu>
+#include <QMessageBox>
+#include <QUrl>
+
+#include "AcercaDe.h"
+#include "Aplicacion.h"
+#include "DialogoOpciones.h"
+#include "VentanaPrincipal.h"
+#include "VentanaSelector.h"
+
+namespace quorbel {
+
+PlataformaQt::PlataformaQt(Aplicacion& app) : app_(app) {
+  reloj_.start();
+}
+
+void PlataformaQt::Sembrar() {
+  generador_.seed(static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()));
+}
+
+double PlataformaQt::Aleatorio() {
+  if (!aleatoriosGuionados.empty()) {
+    const double r = aleatoriosGuionados.front();
+    aleatoriosGuionados.pop_front();
+    return r;
+  }
+  return std::uniform_real_distribution<double>(0.0, 1.0)(generador_);
+}
+
+double PlataformaQt::Segundos() {
+  return static_cast<double>(reloj_.nsecsElapsed()) / 1e9;
+}
+
+Respuesta PlataformaQt::Mensaje(const std::string& texto, Icono icono, Botones botones) {
+  app_.Sincronizar();  // the player sees the board as it stands when the box appears
+  const QMessageBox::Icon icon = icono == Icono::Informacion   ? QMessageBox::Information
+                                 : icono == Icono::Exclamacion ? QMessageBox::Warning
+                                                               : QMessageBox::Question;
+  QString cuerpo = QString::fromStdString(texto);
+  cuerpo.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  QWidget* padre = QApplication::activeWindow();
+  if (!padre && app_.principal().isVisible()) {
+    padre = &app_.principal();
+  }
+  QMessageBox caja(icon, QStringLiteral("Quorbel"), cuerpo,
+                   botones == Botones::Ok ? QMessageBox::Ok : QMessageBox::Ok | QMessageBox::Cancel,
+                   padre);
+  caja.setObjectName(QStringLiteral("Mensaje"));
+  caja.setDefaultButton(QMessageBox::Ok);
+  if (botones == Botones::OkCancelar) {
+    caja.setEscapeButton(QMessageBox::Cancel);
+  }
+  return caja.exec() == QMessageBox::Ok ? Respuesta::Ok : Respuesta::Cancelar;
+}
+
+void PlataformaQt::MostrarModal(Ventana ventana) {
+  switch (ventana) {
+    case Ventana::Selector: {
+      VentanaSelector& selector = app_.selector();
+      selector.setWindowModality(Qt::ApplicationModal);
+      app_.Sincronizar();
+      if (selector.isVisible()) {
+        QEventLoop bucle;
+        QObject::connect(&selector, &VentanaSelector::oculta, &bucle, &QEventLoop::quit);
+        bucle.exec();
+      }
+      selector.hide();
+      selector.setWindowModality(Qt::NonModal);
+      break;
+    }
+    case Ventana::Opciones:
+      app_.Sincronizar();
+      app_.opciones().Mostrar();
+      break;
+    case Ventana::AcercaDe: {
+      app_.Sincronizar();
+      AcercaDe caja(app_, app_.principal().isVisible() ? &app_.principal() : nullptr);
+      caja.exec();
+      break;
+    }
+  }
+}
+
+void PlataformaQt::TraerAlFrente(Ventana ventana) {
+  if (ventana == Ventana::Selector) {
+    app_.selector().raise();
+    app_.selector().activateWindow();
+  }
+}
+
+void PlataformaQt::MostrarMenuQuitar() {
+  app_.Sincronizar();
+  app_.principal().menuQuitar()->exec(QCursor::pos());
+}
+
+std::string PlataformaQt::DirectorioPrograma() {
+  return QCoreApplication::applicationDirPath().toStdString();
+}
+
+void PlataformaQt::Abrir(const std::string& documento) {
+  const QString texto = QString::fromStdString(documento);
+  if (abrirGuion) {
+    abrirGuion(texto);
+    return;
+  }
+  const bool direccion =
+      texto.startsWith(QLatin1String("mailto:")) || texto.startsWith(QLatin1String("http://"));
+  QDesktopServices::openUrl(direccion ? QUrl(texto) : QUrl::fromLocalFile(texto));
+}
+
+}  // namespace quorbel

@@ -1,0 +1,89 @@
+#include "VentanaSelector.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <algorithm>
+
+#include "Aplicacion.h"
+#include "Dibujos.h"
+#include "VistaTablero.h"
+
+namespace quorbel {
+
+namespace {
+// What the window frame and caption bar take of the window's outer size, in twips.
+constexpr double kMarcoAncho = 90;
+constexpr double kMarcoAlto = 390;
+}  // namespace
+
+VentanaSelector::VentanaSelector(Aplicacion& app, QWidget* principal)
+    : QWidget(principal, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                             Qt::MSWindowsFixedSizeDialogHint),
+      app_(app),
+      principal_(principal) {
+  setObjectName(QStringLiteral("Form3"));
+  vista_ = new VistaTablero(
+      [this](std::vector<Pieza>& piezas) {
+        const Matriz& celdas = app_.juego().form3.Label1;
+        for (int i = 0; i < celdas.Count(); ++i) {
+          piezas.push_back({&celdas[i], Objetivo::CeldaSelector, i});
+        }
+      },
+      [this] { return app_.juego().form3.fondo; }, this);
+  connect(vista_, &VistaTablero::pulsado, this, [this](Objetivo, int i, int) {
+    app_.Despachar([i](Juego& j) { j.Form3_Label1_Click(i); });
+  });
+}
+
+void VentanaSelector::Sincronizar() {
+  const Form3& f = app_.juego().form3;
+  setWindowTitle(QString::fromStdString(f.caption));
+  // The outer size asked for, but never cutting off a cell that stands inside it.
+  int ancho = Px(f.ancho - kMarcoAncho);
+  int alto = Px(f.alto - kMarcoAlto);
+  const int anchoPedido = ancho;
+  for (int i = 0; i < f.Label1.Count(); ++i) {
+    const QRect r = Rectangulo(f.Label1[i]);
+    if (f.Label1[i].visible && r.left() < anchoPedido) {
+      ancho = std::max(ancho, r.right() + 1 + Px(kMarcoAncho));
+      alto = std::max(alto, r.bottom() + 1 + Px(kMarcoAncho));
+    }
+  }
+  if (size() != QSize(ancho, alto)) {
+    setFixedSize(ancho, alto);
+    vista_->setFixedSize(ancho, alto);
+  }
+  if (f.visible && !isVisible()) {
+    Colocar();
+    show();
+  } else if (!f.visible && isVisible()) {
+    hide();
+  }
+  vista_->update();
+}
+
+// Beside the main window, to its right when the screen has room.
+void VentanaSelector::Colocar() {
+  const QRect junto = principal_->frameGeometry();
+  QPoint punto(junto.right() + 12, junto.top());
+  if (const QScreen* pantalla = QGuiApplication::primaryScreen()) {
+    const QRect area = pantalla->availableGeometry();
+    if (punto.x() + width() > area.right()) {
+      punto.setX(std::max(area.left(), junto.left() - width() - 12));
+    }
+  }
+  move(punto);
+}
+
+void VentanaSelector::closeEvent(QCloseEvent* evento) {
+  app_.Despachar([](Juego& j) { j.Form3_Cerrar(); });
+  evento->accept();
+}
+
+void VentanaSelector::hideEvent(QHideEvent* evento) {
+  QWidget::hideEvent(evento);
+  emit oculta();
+}
+
+}  // namespace quorbel

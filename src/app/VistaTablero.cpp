@@ -1,0 +1,72 @@
+#include "VistaTablero.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+
+#include "Dibujos.h"
+
+namespace quorbel {
+
+VistaTablero::VistaTablero(Recolector recoger, std::function<Color()> fondo, QWidget* padre)
+    : QWidget(padre), recoger_(std::move(recoger)), fondo_(std::move(fondo)) {
+  setMouseTracking(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+std::vector<Pieza> VistaTablero::Visibles() const {
+  std::vector<Pieza> piezas;
+  recoger_(piezas);
+  std::erase_if(piezas, [](const Pieza& p) { return !p.elemento->visible; });
+  std::stable_sort(piezas.begin(), piezas.end(),
+                   [](const Pieza& a, const Pieza& b) { return a.elemento->z < b.elemento->z; });
+  return piezas;
+}
+
+void VistaTablero::paintEvent(QPaintEvent*) {
+  QPainter pintor(this);
+  pintor.fillRect(rect(), AQColor(fondo_()));
+  for (const Pieza& p : Visibles()) {
+    Dibujar(pintor, *p.elemento);
+  }
+}
+
+Pieza VistaTablero::Bajo(QPoint punto) const {
+  const std::vector<Pieza> piezas = Visibles();
+  // Only labels catch the mouse; the topmost one under the pointer takes it.
+  for (auto it = piezas.rbegin(); it != piezas.rend(); ++it) {
+    if (it->elemento->forma == Forma::Etiqueta && Rectangulo(*it->elemento).contains(punto)) {
+      return *it;
+    }
+  }
+  return Pieza{nullptr};
+}
+
+namespace {
+int Boton(Qt::MouseButton boton) {
+  switch (boton) {
+    case Qt::LeftButton:
+      return 1;
+    case Qt::RightButton:
+      return 2;
+    default:
+      return 4;
+  }
+}
+}  // namespace
+
+void VistaTablero::mousePressEvent(QMouseEvent* evento) {
+  const Pieza p = Bajo(evento->position().toPoint());
+  if (p.elemento && p.objetivo != Objetivo::Ninguno) {
+    emit pulsado(p.objetivo, p.indice, Boton(evento->button()));
+  }
+}
+
+void VistaTablero::mouseMoveEvent(QMouseEvent* evento) {
+  const Pieza p = Bajo(evento->position().toPoint());
+  if (p.elemento && p.objetivo != Objetivo::Ninguno) {
+    emit movido(p.objetivo, p.indice);
+  }
+}
+
+}  // namespace quorbel

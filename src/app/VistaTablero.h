@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+#include "Registro.h"
+
+namespace quorbel {
+
+// What a press or a move on an element reaches in the game.
+enum class Objetivo { Ninguno, Celda, Ficha, CeldaSelector };
+
+struct Pieza {
+  const Elemento* elemento;
+  Objetivo objetivo = Objetivo::Ninguno;
+  int indice = 0;
+};
+
+// Paints a window record in stacking order and turns mouse presses and moves into events on
+// its cells and pieces. Frames, marks, crosses and rings let the mouse through.
+class VistaTablero : public QWidget {
+  Q_OBJECT
+ public:
+  using Recolector = std::function<void(std::vector<Pieza>&)>;
+  VistaTablero(Recolector recoger, std::function<Color()> fondo, QWidget* padre = nullptr);
+
+  // The element under a point of the widget, among those that take the mouse.
+  Pieza Bajo(QPoint punto) const;
+
+ signals:
+  void pulsado(quorbel::Objetivo objetivo, int indice, int boton);
+  void movido(quorbel::Objetivo objetivo, int indice);
+
+ protected:
+  void paintEvent(QPaintEvent* evento) override;
+  void mousePressEvent(QMouseEvent* evento) override;
+  void mouseMoveEvent(QMouseEvent* evento) override;
+
+ private:
+  std::vector<Pieza> Visibles() const;
+  Recolector recoger_;
+  std::function<Color()> fondo_;
+};
+
+}  // namespace quorbel
