@@ -34,8 +34,11 @@ QRadioButton* Opcion(QGroupBox* marco, const QString& nombre, const QString& tex
   auto* opcion = new QRadioButton(texto, marco);
   opcion->setObjectName(nombre);
   Colocar(opcion, 240, top, width, 255);
-  const int cabe = marco->width() - opcion->x() - 2;
-  opcion->resize(std::clamp(opcion->sizeHint().width(), opcion->width(), cabe), opcion->height());
+  const int necesita = opcion->x() + opcion->sizeHint().width() + 4;
+  if (necesita > marco->width()) {
+    marco->resize(necesita, marco->height());
+  }
+  opcion->resize(std::max(opcion->sizeHint().width(), opcion->width()), opcion->height());
   return opcion;
 }
 

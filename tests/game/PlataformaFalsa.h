@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <deque>
 #include <functional>
 #include <stdexcept>
@@ -65,6 +66,13 @@ class PlataformaFalsa : public Plataforma {
   void Abrir(const std::string& documento) override { abiertos.push_back(documento); }
 
   std::string UltimoMensaje() const { return mensajes.empty() ? "" : mensajes.back().texto; }
+
+  // Scripts n random numbers spread over [0, 1), enough to deal any game.
+  void Variado(int n) {
+    for (int i = 0; i < n; ++i) {
+      aleatorios.push_back(std::fmod(i * 0.618034, 1.0));
+    }
+  }
 
   // Scripts the random numbers that draw exactly these pieces out of `fichas`.
   void Solucion(std::initializer_list<int> piezas, int fichas) {
