@@ -23,7 +23,9 @@
 
 namespace quorbel::prueba {
 
-// Runs `accion` on the next modal window or popup menu that opens, from inside its loop.
+// Runs `accion` on the next modal window or popup menu of type T that opens, from inside its
+// loop.
+template <typename T = QWidget>
 inline void AlAbrirse(std::function<void(QWidget*)> accion) {
   auto* reloj = new QTimer;
   reloj->setInterval(5);
@@ -32,7 +34,7 @@ inline void AlAbrirse(std::function<void(QWidget*)> accion) {
     if (!w) {
       w = QApplication::activeModalWidget();
     }
-    if (w && w->isVisible()) {
+    if (w && w->isVisible() && qobject_cast<T*>(w)) {
       reloj->stop();
       reloj->deleteLater();
       accion(w);
@@ -43,7 +45,7 @@ inline void AlAbrirse(std::function<void(QWidget*)> accion) {
 
 // Answers the next message box with the given button and records its text.
 inline void Responder(QString* texto, QMessageBox::StandardButton boton = QMessageBox::Ok) {
-  AlAbrirse([texto, boton](QWidget* w) {
+  AlAbrirse<QMessageBox>([texto, boton](QWidget* w) {
     auto* caja = qobject_cast<QMessageBox*>(w);
     QVERIFY2(caja, "a message box was expected");
     if (texto) {
@@ -103,7 +105,7 @@ struct Programa {
   }
   // Chooses an item of the palette's context menu, opened with a right press on a piece.
   void Quitar(int p, const char* item) {
-    AlAbrirse([item](QWidget* w) {
+    AlAbrirse<QMenu>([item](QWidget* w) {
       auto* menu = qobject_cast<QMenu*>(w);
       QVERIFY2(menu, "the context menu was expected");
       QAction* accion = menu->findChild<QAction*>(QString::fromLatin1(item));
