@@ -169,6 +169,8 @@ void Juego::ConstruirTablero() {
   FilaActual = 1;
   Tablero.assign(static_cast<std::size_t>(NumCasillas) + 1, 0);
   CursorAPrimeraCasilla();
+  // A won game leaves "OK" enabled; a new board's first row is empty and cannot be sent.
+  form1.Command1Enabled = false;
   RelojEnMarcha = false;
   Ganada = false;
   form3.visible = false;

@@ -365,6 +365,8 @@ TEST(Final, WonGameIsOverUntilTheNextSetUp) {
   m.Poner(1, 5);
   EXPECT_EQ(m.CeldaE(1, 1).caption, "4");
   EXPECT_TRUE(j.RelojEnMarcha);
+  // "OK" stayed enabled after the win; the new game's first piece must not send a row.
+  EXPECT_FALSE(j.form1.Command1Enabled);
 }
 
 TEST(Final, LastRowMissedShowsTheSolutionAndEndsTheGame) {

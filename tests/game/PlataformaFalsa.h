@@ -33,9 +33,16 @@ class PlataformaFalsa : public Plataforma {
   int siembras = 0;
   std::string directorio = "/nonexistent";
   std::function<void(Ventana)> alMostrarModal;  // plays what the player does in the window
+  std::function<void()> alMenuQuitar;           // chooses an item of the context menu
+  std::function<double()> azar;                 // random numbers once the script is used up
+  std::function<Respuesta()> responder;         // answers once the scripted ones are used up
 
   void Sembrar() override { ++siembras; }
   double Aleatorio() override {
+    if (aleatorios.empty() && azar) {
+      ++aleatoriosUsados;
+      return azar();
+    }
     if (aleatorios.empty()) {
       throw std::runtime_error("random script ran out");
     }
@@ -48,7 +55,7 @@ class PlataformaFalsa : public Plataforma {
   Respuesta Mensaje(const std::string& texto, Icono icono, Botones botones) override {
     mensajes.push_back({texto, icono, botones});
     if (respuestas.empty()) {
-      return Respuesta::Ok;
+      return responder ? responder() : Respuesta::Ok;
     }
     Respuesta r = respuestas.front();
     respuestas.pop_front();
@@ -61,7 +68,12 @@ class PlataformaFalsa : public Plataforma {
     }
   }
   void TraerAlFrente(Ventana ventana) override { alFrente.push_back(ventana); }
-  void MostrarMenuQuitar() override { ++menusQuitar; }
+  void MostrarMenuQuitar() override {
+    ++menusQuitar;
+    if (alMenuQuitar) {
+      alMenuQuitar();
+    }
+  }
   std::string DirectorioPrograma() override { return directorio; }
   void Abrir(const std::string& documento) override { abiertos.push_back(documento); }
 

@@ -1,0 +1,330 @@
+#pragma once
+
+// A player who clicks at random, and the rules that must hold whatever it clicks. Shared by
+// the random-play test and the event fuzzer.
+#include <cstdint>
+#include <filesystem>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "ArchivoAjustes.h"
+#include "Juego.h"
+#include "PlataformaFalsa.h"
+
+namespace quorbel::prueba {
+
+// Where the player's choices come from.
+class Fuente {
+ public:
+  virtual ~Fuente() = default;
+  virtual int Elegir(int n) = 0;  // 0 .. n - 1
+  virtual double Real() = 0;      // [0, 1)
+  virtual bool Agotada() const { return false; }
+};
+
+class FuenteAzar : public Fuente {
+ public:
+  explicit FuenteAzar(std::uint64_t semilla) : motor_(semilla) {}
+  int Elegir(int n) override { return std::uniform_int_distribution<int>(0, n - 1)(motor_); }
+  double Real() override { return std::uniform_real_distribution<double>(0.0, 1.0)(motor_); }
+
+ private:
+  std::mt19937_64 motor_;
+};
+
+// A fuzzer's bytes, read one choice at a time; zeros once they run out.
+class FuenteBytes : public Fuente {
+ public:
+  FuenteBytes(const std::uint8_t* datos, std::size_t tamano) : datos_(datos), tamano_(tamano) {}
+  int Elegir(int n) override { return static_cast<int>(Siguiente() % static_cast<unsigned>(n)); }
+  double Real() override { return (Siguiente() << 8 | Siguiente()) / 65536.0; }
+  bool Agotada() const override { return pos_ >= tamano_; }
+
+ private:
+  unsigned Siguiente() { return pos_ < tamano_ ? datos_[pos_++] : 0u; }
+  const std::uint8_t* datos_;
+  std::size_t tamano_;
+  std::size_t pos_ = 0;
+};
+
+// The first rule the game's state breaks, or "" when all hold.
+inline std::string Incumplida(const Juego& j) {
+  std::ostringstream fallo;
+  const Ajustes& a = j.ajustes;
+  if (a.Casillas() < 3 || a.Casillas() > 10 || a.Intentos() < 1 || a.Intentos() > 20 ||
+      a.Fichas() < a.Casillas() || a.Fichas() > a.LimiteFichas() ||
+      a.LimiteFichas() != a.LimiteSegunTabla() || (a.Jugar() == JugarCon::Vacio && !a.Colores())) {
+    return "settings out of bounds";
+  }
+  const Form1& f = j.form1;
+  const int n = j.NumCasillas;
+  if (f.Label2.Count() - 1 != n * a.Intentos()) {
+    return "board has " + std::to_string(f.Label2.Count() - 1) + " cells";
+  }
+  const Matriz& paleta = f.Label4;
+  if (paleta.Count() - 1 != j.NumFichas) {
+    return "palette size";
+  }
+  auto muestra = [&](const Elemento& celda, int p) {
+    return celda.caption == paleta[p].caption && celda.fondo == paleta[p].fondo;
+  };
+  for (int k = 1; k < f.Label2.Count(); ++k) {
+    const Elemento& celda = f.Label2[k];
+    const bool libre = celda.caption.empty() && celda.fondo == colores::kCasillaVacia;
+    bool pieza = false;
+    for (int p = 1; p < paleta.Count() && !pieza; ++p) {
+      pieza = muestra(celda, p);
+    }
+    if (!libre && !pieza) {
+      return "cell " + std::to_string(k) + " shows no piece";
+    }
+  }
+  if (static_cast<int>(j.Solucion.size()) != n + 1) {
+    return "solution size";
+  }
+  for (int p = 1; p <= n; ++p) {
+    const int s = j.Solucion[static_cast<std::size_t>(p)];
+    if (s < 1 || s > j.NumFichas) {
+      return "solution piece out of range";
+    }
+    for (int q = 1; q < p && !a.Repetidos(); ++q) {
+      if (j.Solucion[static_cast<std::size_t>(q)] == s) {
+        return "solution repeats a piece";
+      }
+    }
+  }
+  if (j.RelojEnMarcha) {
+    if (j.FilaActual < 1 || j.FilaActual > a.Intentos()) {
+      return "current row " + std::to_string(j.FilaActual);
+    }
+    const int base = (j.FilaActual - 1) * n;
+    if (f.Shape2.visible) {
+      const Elemento& celda = f.Label2[j.CasillaActual];
+      if (j.CasillaActual <= base || j.CasillaActual > base + n || f.Shape2.left != celda.left ||
+          f.Shape2.top != celda.top) {
+        return "cursor off the current row";
+      }
+    }
+    bool completa = true;
+    for (int p = 1; p <= n; ++p) {
+      const Elemento& celda = f.Label2[base + p];
+      const int t = j.Tablero[static_cast<std::size_t>(p)];
+      const bool libre = celda.fondo == colores::kCasillaVacia && celda.caption.empty();
+      completa = completa && t != 0;
+      if ((t == 0) != libre || (t != 0 && (t > j.NumFichas || !muestra(celda, t)))) {
+        return "row entry " + std::to_string(p) + " disagrees with its cell";
+      }
+    }
+    if (f.Command1Enabled && !completa) {
+      return "OK enabled on an incomplete row";
+    }
+  }
+  int visibles = 0;
+  for (int p = 1; p < paleta.Count(); ++p) {
+    if (!paleta[p].visible) {
+      continue;
+    }
+    if (paleta[p].left != 120 + 375 * (visibles % 13) ||
+        paleta[p].top != 120 + 375 * (visibles / 13)) {
+      return "palette not packed at piece " + std::to_string(p);
+    }
+    ++visibles;
+  }
+  if (visibles < n) {
+    return "fewer pieces than positions";
+  }
+  return "";
+}
+
+// A game played by clicks chosen from a source, its settings file at `ini`.
+class Jugador {
+ public:
+  Jugador(Fuente& fuente, const std::filesystem::path& ini)
+      : fuente_(fuente), juego(plataforma, ini) {
+    plataforma.azar = [this] { return fuente_.Real(); };
+    plataforma.responder = [this] {
+      return fuente_.Elegir(4) == 0 ? Respuesta::Cancelar : Respuesta::Ok;
+    };
+    plataforma.alMenuQuitar = [this] {
+      switch (fuente_.Elegir(3)) {
+        case 0:
+          Anotar("Desechar");
+          juego.MnuDescart_Click();
+          break;
+        case 1:
+          Anotar("No Fijar");
+          juego.MnuNoFijar_Click();
+          break;
+        default:
+          Anotar("menu dismissed");
+      }
+    };
+    plataforma.alMostrarModal = [this](Ventana v) { EnVentanaModal(v); };
+    Ajustes inicial;
+    AjustesAlAzar(inicial);
+    archivo_ajustes::Guardar(ini, inicial);
+    Anotar("start");
+    juego.Form_Load();
+  }
+
+  // Plays up to `eventos` events; returns the first broken rule, or "".
+  std::string Jugar(int eventos) {
+    for (int i = 0; i < eventos && !fuente_.Agotada(); ++i) {
+      Evento();
+      if (std::string fallo = Incumplida(juego); !fallo.empty()) {
+        return fallo;
+      }
+    }
+    return "";
+  }
+
+  std::string Registro() const {
+    std::string texto;
+    for (const std::string& e : registro_) {
+      texto += e + "\n";
+    }
+    return texto;
+  }
+
+  PlataformaFalsa plataforma;
+
+ private:
+  Fuente& fuente_;
+
+ public:
+  Juego juego;
+
+ private:
+  void Anotar(std::string evento) { registro_.push_back(std::move(evento)); }
+
+  int Boton() {
+    const int b = fuente_.Elegir(4);
+    return b < 2 ? kBotonIzquierdo : b == 2 ? kBotonDerecho : kBotonCentral;
+  }
+
+  void AjustesAlAzar(Ajustes& a) {
+    a.SeleccionarRepetidos(fuente_.Elegir(2));
+    a.SeleccionarJugarCon(fuente_.Elegir(3));
+    a.SeleccionarColores(fuente_.Elegir(2));
+    a.SetCasillas(3 + fuente_.Elegir(8));
+    a.SetIntentos(1 + fuente_.Elegir(20));
+    a.SetFichas(a.MinFichas() + fuente_.Elegir(a.LimiteFichas() - a.MinFichas() + 1));
+  }
+
+  void EnVentanaModal(Ventana v) {
+    if (v == Ventana::Opciones) {
+      juego.Form2_Activate();
+      AjustesAlAzar(juego.ajustes);
+      if (fuente_.Elegir(4) == 0) {
+        Anotar("options closed");
+        juego.Form2_Cerrar();
+      } else {
+        Anotar("options accepted");
+        juego.Form2_Command1_Click();
+      }
+    } else if (v == Ventana::Selector) {
+      if (fuente_.Elegir(5) == 0) {
+        Anotar("picker closed");
+        juego.Form3_Cerrar();
+      } else {
+        const int celda = fuente_.Elegir(27);
+        Anotar("picker cell " + std::to_string(celda));
+        juego.Form3_Label1_Click(celda);
+      }
+    }
+  }
+
+  void Evento() {
+    Form1& f = juego.form1;
+    const int fila = std::clamp(juego.FilaActual, 1, juego.ajustes.Intentos());
+    switch (fuente_.Elegir(20)) {
+      case 0:
+      case 1:
+      case 2:
+      case 3: {  // mostly cells of the current row
+        const int k = fuente_.Elegir(4) == 0
+                          ? 1 + fuente_.Elegir(f.Label2.Count() - 1)
+                          : (fila - 1) * juego.NumCasillas + 1 + fuente_.Elegir(juego.NumCasillas);
+        const int b = Boton();
+        Anotar("cell " + std::to_string(k) + " button " + std::to_string(b));
+        juego.Label2_MouseDown(k, b);
+        break;
+      }
+      case 4:
+      case 5:
+      case 6:
+      case 7:
+      case 8: {
+        const int p = 1 + fuente_.Elegir(f.Label4.Count() - 1);
+        if (!f.Label4[p].visible) {
+          break;  // a discarded piece takes no clicks
+        }
+        const int b = fuente_.Elegir(5) == 0 ? Boton() : kBotonIzquierdo;
+        Anotar("piece " + std::to_string(p) + " button " + std::to_string(b));
+        juego.Label4_MouseDown(p, b);
+        break;
+      }
+      case 9: {
+        const int p = 1 + fuente_.Elegir(f.Label4.Count() - 1);
+        if (f.Label4[p].visible) {
+          Anotar("hover " + std::to_string(p));
+          juego.Label4_MouseMove(p);
+        }
+        break;
+      }
+      case 10:
+      case 11:
+        if (f.Command1Enabled) {
+          Anotar("OK");
+          juego.Command1_Click();
+        }
+        break;
+      case 12:
+        Anotar("Nuevo");
+        juego.MnuNew_Click();
+        break;
+      case 13:
+        Anotar("Opciones");
+        juego.MnuOpcion_Click();
+        break;
+      case 14:
+        Anotar("Recuperar");
+        juego.MnuRecupera_Click();
+        break;
+      case 15:
+        Anotar("Solución");
+        juego.MnuSoluc_Click();
+        if (juego.form3.visible && fuente_.Elegir(3) == 0) {
+          Anotar("solution closed");
+          juego.Form3_Cerrar();
+        }
+        break;
+      case 16:
+        Anotar("Cambiar color");
+        juego.MnuCambiar_Click();
+        break;
+      case 17:
+        if (f.MnuSimbolEnabled) {
+          Anotar("Símbolos");
+          juego.MnuSimbol_Click();
+        } else {
+          Anotar("Texto");
+          juego.MnuTexto_Click();
+        }
+        break;
+      default:
+        if (f.Timer1Interval > 0) {
+          plataforma.reloj += 0.1 + fuente_.Elegir(100);
+          Anotar("tick");
+          juego.Timer1_Timer();
+        }
+        break;
+    }
+  }
+
+  std::vector<std::string> registro_;
+};
+
+}  // namespace quorbel::prueba
