@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test through CTest, with the windows offscreen.
+# Builds everything and runs every test through CTest, with the windows offscreen. Under CI
+# (CI set) warnings are errors and the whole suite runs again with AddressSanitizer,
+# UndefinedBehaviorSanitizer and LeakSanitizer, where any report fails the run.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 warn=OFF
@@ -10,3 +12,13 @@ grep -q "^QUORBEL_WERROR:BOOL=$warn$" "$BUILD/CMakeCache.txt" ||
 cmake --build "$BUILD"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$BUILD" --output-on-failure -j2
+
+if [ -n "${CI:-}" ] || [ -n "${QUORBEL_SANITIZE:-}" ]; then
+  SAN=$ROOT/build-sanitize
+  configure "$SAN" -DCMAKE_BUILD_TYPE=Debug -DQUORBEL_SANITIZE=ON -DQUORBEL_BENCH=OFF \
+    -DQUORBEL_WERROR=$warn
+  cmake --build "$SAN"
+  export ASAN_OPTIONS=detect_leaks=1:halt_on_error=1
+  export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+  ctest --test-dir "$SAN" --output-on-failure -j2
+fi
