@@ -7,7 +7,7 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD=${QUORBEL_BUILD:-$ROOT/build}
 
 PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n libgtest-dev
-  libbenchmark-dev fonts-dejavu-core libgl-dev)
+  libbenchmark-dev fonts-dejavu-core libgl-dev clang libclang-rt-14-dev)
 
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test through CTest, with the windows offscreen. Under CI
-# (CI set) warnings are errors and the whole suite runs again with AddressSanitizer,
-# UndefinedBehaviorSanitizer and LeakSanitizer, where any report fails the run.
+# (CI set) warnings are errors, each fuzzer runs for 30 seconds from the committed corpus, and
+# the whole suite runs again with AddressSanitizer, UndefinedBehaviorSanitizer and
+# LeakSanitizer, where any report fails the run.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 warn=OFF
@@ -12,6 +13,14 @@ grep -q "^QUORBEL_WERROR:BOOL=$warn$" "$BUILD/CMakeCache.txt" ||
 cmake --build "$BUILD"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$BUILD" --output-on-failure -j2
+
+if [ -n "${CI:-}" ] || [ -n "${QUORBEL_FUZZ:-}" ]; then
+  FUZZ=$ROOT/build-fuzz
+  configure "$FUZZ" -DCMAKE_CXX_COMPILER=clang++ -DQUORBEL_APP=OFF -DQUORBEL_TESTS=OFF \
+    -DQUORBEL_BENCH=OFF -DQUORBEL_FUZZ=ON -DQUORBEL_WERROR=$warn
+  cmake --build "$FUZZ"
+  ctest --test-dir "$FUZZ" --output-on-failure -j2
+fi
 
 if [ -n "${CI:-}" ] || [ -n "${QUORBEL_SANITIZE:-}" ]; then
   SAN=$ROOT/build-sanitize

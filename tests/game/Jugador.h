@@ -2,6 +2,7 @@
 
 // A player who clicks at random, and the rules that must hold whatever it clicks. Shared by
 // the random-play test and the event fuzzer.
+#include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <random>
@@ -34,15 +35,23 @@ class FuenteAzar : public Fuente {
   std::mt19937_64 motor_;
 };
 
-// A fuzzer's bytes, read one choice at a time; zeros once they run out.
+// A fuzzer's bytes, read one choice at a time. Once they run out, choices are 0 and random
+// numbers go on from a fixed sequence, so that dealing a game always ends.
 class FuenteBytes : public Fuente {
  public:
   FuenteBytes(const std::uint8_t* datos, std::size_t tamano) : datos_(datos), tamano_(tamano) {}
   int Elegir(int n) override { return static_cast<int>(Siguiente() % static_cast<unsigned>(n)); }
-  double Real() override { return (Siguiente() << 8 | Siguiente()) / 65536.0; }
+  double Real() override {
+    if (Agotada()) {
+      resto_ = std::fmod(resto_ + 0.618033988749895, 1.0);
+      return resto_;
+    }
+    return (Siguiente() << 8 | Siguiente()) / 65536.0;
+  }
   bool Agotada() const override { return pos_ >= tamano_; }
 
  private:
+  double resto_ = 0;
   unsigned Siguiente() { return pos_ < tamano_ ? datos_[pos_++] : 0u; }
   const std::uint8_t* datos_;
   std::size_t tamano_;

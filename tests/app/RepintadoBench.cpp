@@ -1,0 +1,41 @@
+// One full repaint of the main window for the largest game, into an offscreen image.
+#include "Ayudante.h"
+
+namespace quorbel::prueba {
+
+class RepintadoBench : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void fullRepaintOfTheLargestGame() {
+    Ajustes a;
+    a.SeleccionarColores(1);
+    a.SeleccionarJugarCon(0);
+    a.SetCasillas(10);
+    a.SetIntentos(20);
+    a.SetFichas(26);
+    Programa p({}, &a);
+    // A board worth drawing: nineteen scored rows with their marks and texts.
+    for (int fila = 1; fila < 20; ++fila) {
+      p.juego().MnuTexto_Click();
+      for (int i = 1; i <= 10; ++i) {
+        p.juego().Label4_MouseDown(i + fila % 5, kBotonIzquierdo);
+      }
+      p.juego().Command1_Click();
+    }
+    QCOMPARE(p.juego().form1.Label3.Count() - 1, 19);
+    QWidget& ventana = p.app->principal();
+    QImage imagen(ventana.size(), QImage::Format_ARGB32_Premultiplied);
+    QBENCHMARK {
+      ventana.render(&imagen);
+    }
+    const QPoint celda =
+        p.vista()->mapTo(&ventana, Rectangulo(p.juego().form1.Label2[200]).center());
+    QCOMPARE(imagen.pixelColor(celda + QPoint(6, 0)), QColor(255, 192, 255));
+  }
+};
+
+}  // namespace quorbel::prueba
+
+QTEST_MAIN(quorbel::prueba::RepintadoBench)
+#include "RepintadoBench.moc"
