@@ -12,17 +12,10 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tamano) {
   using namespace quorbel::prueba;
   static const std::filesystem::path ini =
-      (std::filesystem::is_directory("/dev/shm") ? std::filesystem::path("/dev/shm")
-                                                 : std::filesystem::temp_directory_path()) /
-      ("quorbel-fuzz-" + std::to_string(::getpid()) + ".ini");
+      CarpetaRapida() / ("quorbel-fuzz-" + std::to_string(::getpid()) + ".ini");
   FuenteBytes fuente(datos, tamano);
   Jugador jugador(fuente, ini);
-  std::string fallo;
-  try {
-    fallo = jugador.Jugar(300);
-  } catch (const std::exception& e) {
-    fallo = std::string("exception: ") + e.what();
-  }
+  const std::string fallo = jugador.Jugar(300);
   if (!fallo.empty()) {
     std::fprintf(stderr, "%s\nevents:\n%s", fallo.c_str(), jugador.Registro().c_str());
     std::abort();

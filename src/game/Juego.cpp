@@ -681,31 +681,26 @@ void Juego::MnuCambiar_Click() {
 }
 
 void Juego::MnuSimbol_Click() {
-  for (int i = 1; i < form1.Label3.Count(); ++i) {
-    form1.Label3[i].visible = false;
-  }
-  for (Matriz* marcas : {&form1.Shape3, &form1.Shape4}) {
-    for (int i = 1; i < marcas->Count(); ++i) {
-      (*marcas)[i].visible = true;
-    }
-  }
-  form1.MnuSimbolEnabled = false;
-  form1.MnuTextoEnabled = true;
-  ModoSimbolos = true;
+  MostrarResultados(true);
 }
 
 void Juego::MnuTexto_Click() {
+  MostrarResultados(false);
+}
+
+// Scores of every scored row as marks (circles and rectangles) or as text.
+void Juego::MostrarResultados(bool simbolos) {
   for (int i = 1; i < form1.Label3.Count(); ++i) {
-    form1.Label3[i].visible = true;
+    form1.Label3[i].visible = !simbolos;
   }
   for (Matriz* marcas : {&form1.Shape3, &form1.Shape4}) {
     for (int i = 1; i < marcas->Count(); ++i) {
-      (*marcas)[i].visible = false;
+      (*marcas)[i].visible = simbolos;
     }
   }
-  form1.MnuSimbolEnabled = true;
-  form1.MnuTextoEnabled = false;
-  ModoSimbolos = false;
+  form1.MnuSimbolEnabled = !simbolos;
+  form1.MnuTextoEnabled = simbolos;
+  ModoSimbolos = simbolos;
 }
 
 // ---------------------------------------------------------------------------------------------

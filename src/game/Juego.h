@@ -128,6 +128,7 @@ class Juego {
   bool PasoFijar(int p, int celda);
   bool FilaCompleta() const;
   void CentrarMarca(Matriz& marcas, const Elemento& celda);
+  void MostrarResultados(bool simbolos);
 
   Plataforma& plataforma_;
   std::filesystem::path rutaAjustes_;

@@ -30,13 +30,20 @@ int Matriz::Cargar(int z) {
 
 namespace {
 
-Elemento Etiqueta(double left, double top, double width, double height, Color fondo, Color texto,
-                  double puntos, bool negrita) {
+Elemento Caja(Forma forma, double left, double top, double width, double height) {
   Elemento e;
+  e.forma = forma;
   e.left = left;
   e.top = top;
   e.width = width;
   e.height = height;
+  e.conBorde = forma == Forma::Etiqueta;
+  return e;
+}
+
+Elemento Etiqueta(double left, double top, double width, double height, Color fondo, Color texto,
+                  double puntos, bool negrita) {
+  Elemento e = Caja(Forma::Etiqueta, left, top, width, height);
   e.fondo = fondo;
   e.texto = texto;
   e.puntos = puntos;
@@ -44,25 +51,14 @@ Elemento Etiqueta(double left, double top, double width, double height, Color fo
   return e;
 }
 
-Elemento Figura(Forma forma, double left, double top, double width, double height) {
-  Elemento e;
-  e.forma = forma;
-  e.left = left;
-  e.top = top;
-  e.width = width;
-  e.height = height;
-  e.conBorde = false;
-  return e;
-}
-
 Elemento Marco(double left, double top, double width, double height, int anchoBorde) {
-  Elemento e = Figura(Forma::Marco, left, top, width, height);
+  Elemento e = Caja(Forma::Marco, left, top, width, height);
   e.anchoBorde = anchoBorde;
   return e;
 }
 
 Elemento Marca(Forma forma, double left, double top, double width, double height) {
-  Elemento e = Figura(forma, left, top, width, height);
+  Elemento e = Caja(forma, left, top, width, height);
   e.fondo = colores::kAmarillo;
   return e;
 }
@@ -81,8 +77,8 @@ Form1::Form1()
       Label4(Etiqueta(120, 120, 375, 375, colores::kCaraSistema, colores::kNegro, 13.5, true)),
       Shape3(Marca(Forma::Circulo, 3360, 1320, 200, 200)),
       Shape4(Marca(Forma::Rectangulo, 3720, 1320, 200, 120)),
-      Image1(Figura(Forma::Cruz, 360, 2040, 480, 480)),
-      Image2(Figura(Forma::Anillo, 1800, 1680, 480, 480)) {
+      Image1(Caja(Forma::Cruz, 360, 2040, 480, 480)),
+      Image2(Caja(Forma::Anillo, 1800, 1680, 480, 480)) {
   Label1.visible = true;
   Label5.visible = true;
   Label6.caption = "0";

@@ -65,6 +65,17 @@ inline void CargarTraduccion() {
   (void)cargada;
 }
 
+// The largest game: 10 positions, 20 attempts, 26 plain letters.
+inline Ajustes AjustesMayores() {
+  Ajustes a;
+  a.SeleccionarColores(1);
+  a.SeleccionarJugarCon(0);
+  a.SetCasillas(10);
+  a.SetIntentos(20);
+  a.SetFichas(26);
+  return a;
+}
+
 // The program started in a folder of its own, past its about box, with a known solution.
 struct Programa {
   QTemporaryDir carpeta;

@@ -8,12 +8,7 @@ class RepintadoBench : public QObject {
 
  private slots:
   void fullRepaintOfTheLargestGame() {
-    Ajustes a;
-    a.SeleccionarColores(1);
-    a.SeleccionarJugarCon(0);
-    a.SetCasillas(10);
-    a.SetIntentos(20);
-    a.SetFichas(26);
+    const Ajustes a = AjustesMayores();
     Programa p({}, &a);
     // A board worth drawing: nineteen scored rows with their marks and texts.
     for (int fila = 1; fila < 20; ++fila) {

@@ -62,12 +62,7 @@ class VentanaPrincipalTest : public QObject {
   }
 
   void largestGameFitsItsWindow() {
-    Ajustes a;
-    a.SeleccionarColores(1);
-    a.SeleccionarJugarCon(0);
-    a.SetCasillas(10);
-    a.SetIntentos(20);
-    a.SetFichas(26);
+    const Ajustes a = AjustesMayores();
     Programa p({}, &a);
     QCOMPARE(p.juego().form1.Label2.Count() - 1, 200);
     QCOMPARE(p.vista()->size(), QSize(400, (1080 + 6000 + 120) / 15));

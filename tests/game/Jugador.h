@@ -58,6 +58,13 @@ class FuenteBytes : public Fuente {
   std::size_t pos_ = 0;
 };
 
+// A folder in memory when there is one: every accepted options dialog writes the file.
+inline std::filesystem::path CarpetaRapida() {
+  std::error_code e;
+  return std::filesystem::is_directory("/dev/shm", e) ? std::filesystem::path("/dev/shm")
+                                                      : std::filesystem::temp_directory_path();
+}
+
 // The first rule the game's state breaks, or "" when all hold.
 inline std::string Incumplida(const Juego& j) {
   std::ostringstream fallo;
@@ -174,17 +181,22 @@ class Jugador {
     Ajustes inicial;
     AjustesAlAzar(inicial);
     archivo_ajustes::Guardar(ini, inicial);
-    Anotar("start");
-    juego.Form_Load();
   }
 
-  // Plays up to `eventos` events; returns the first broken rule, or "".
+  // Starts the program and plays up to `eventos` events; returns the first broken rule or
+  // escaped exception, or "".
   std::string Jugar(int eventos) {
-    for (int i = 0; i < eventos && !fuente_.Agotada(); ++i) {
-      Evento();
-      if (std::string fallo = Incumplida(juego); !fallo.empty()) {
-        return fallo;
+    try {
+      Anotar("start");
+      juego.Form_Load();
+      for (int i = 0; i < eventos && !fuente_.Agotada(); ++i) {
+        Evento();
+        if (std::string fallo = Incumplida(juego); !fallo.empty()) {
+          return fallo;
+        }
       }
+    } catch (const std::exception& e) {
+      return std::string("exception: ") + e.what();
     }
     return "";
   }
