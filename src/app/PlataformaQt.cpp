@@ -65,6 +65,9 @@ void PlataformaQt::MostrarModal(Ventana ventana) {
   switch (ventana) {
     case Ventana::Selector: {
       VentanaSelector& selector = app_.selector();
+      // A window's modality only changes while it is hidden: an open solution view is
+      // hidden first and shown again as the modal picker.
+      selector.hide();
       selector.setWindowModality(Qt::ApplicationModal);
       app_.Sincronizar();
       if (selector.isVisible()) {

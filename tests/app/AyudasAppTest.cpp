@@ -67,10 +67,20 @@ class AyudasAppTest : public QObject {
     Programa p;
     p.Ficha(1);
     p.Quitar(9, "MnuDescart");
-    AlAbrirse([](QWidget* w) { w->close(); });
+    // With the solution on show, the same window turns into the modal picker.
+    Responder(nullptr);
+    p.Accion("MnuSoluc")->trigger();
+    QVERIFY(p.app->selector().isVisible());
+    bool modal = false;
+    AlAbrirse([&](QWidget* w) {
+      modal = w == &p.app->selector() && w->isModal();
+      w->close();
+    });
     p.Accion("MnuRecupera")->trigger();
+    QVERIFY(modal);
     QVERIFY(!p.juego().form1.Label4[9].visible);
     QVERIFY(!p.app->selector().isVisible());
+    QVERIFY(!p.app->selector().isModal());
   }
 
   void colourAndScoreMenus() {
