@@ -1,6 +1,4 @@
 // Dealing a game: the solution, the palette, the board and the window's size.
-#include <set>
-
 #include "Mesa.h"
 
 namespace quorbel::prueba {
@@ -145,38 +143,6 @@ TEST(Preparacion, SolutionWithRepeatsTakesEveryDraw) {
   m.Arrancar({3, 3, 3, 3}, HacerAjustes(4, 10, 10, JugarCon::Numeros, true, true));
   EXPECT_EQ(m.juego.Solucion, (std::vector<int>{0, 3, 3, 3, 3}));
   EXPECT_EQ(m.plataforma.aleatoriosUsados, 4);
-}
-
-TEST(Preparacion, SolutionIsAlwaysAValidCode) {
-  struct Caso {
-    Ajustes ajustes;
-  } casos[] = {{HacerAjustes(4, 10, 4)},
-               {HacerAjustes(10, 10, 10)},
-               {HacerAjustes(3, 10, 26, JugarCon::Letras, false)},
-               {HacerAjustes(8, 10, 9, JugarCon::Numeros, true, true)}};
-  std::mt19937 azar(12345);
-  std::uniform_real_distribution<double> uniforme(0.0, 1.0);
-  for (const auto& caso : casos) {
-    Mesa m;
-    for (int i = 0; i < 20000; ++i) {
-      m.plataforma.aleatorios.push_back(uniforme(azar));
-    }
-    ASSERT_TRUE(archivo_ajustes::Guardar(m.ini, caso.ajustes));
-    m.juego.Form_Load();
-    for (int partida = 0; partida < 50; ++partida) {
-      std::set<int> distintas;
-      for (int p = 1; p <= m.N(); ++p) {
-        const int pieza = m.juego.Solucion[static_cast<std::size_t>(p)];
-        EXPECT_GE(pieza, 1);
-        EXPECT_LE(pieza, caso.ajustes.Fichas());
-        distintas.insert(pieza);
-      }
-      if (!caso.ajustes.Repetidos()) {
-        EXPECT_EQ(static_cast<int>(distintas.size()), m.N());
-      }
-      m.juego.MnuNew_Click();
-    }
-  }
 }
 
 TEST(Preparacion, NewSetUpWithFewerAttemptsLeavesNothingOfTheOldGame) {
