@@ -87,7 +87,14 @@ struct Programa {
     if (ajustes) {
       archivo_ajustes::Guardar(ini, *ajustes);
     }
-    app = std::make_unique<Aplicacion>(ini);
+    Reiniciar(azar);
+  }
+
+  // Ends the program and starts it again in the same folder.
+  void Reiniciar(std::initializer_list<double> azar = {}) {
+    app.reset();
+    app = std::make_unique<Aplicacion>(std::filesystem::path(carpeta.path().toStdString()) /
+                                       "Quorbel.ini");
     app->plataforma().aleatoriosGuionados.assign(azar.begin(), azar.end());
     AlAbrirse([](QWidget* acerca) { QTest::mouseClick(acerca, Qt::LeftButton, {}, {5, 5}); });
     app->Iniciar();

@@ -142,6 +142,31 @@ class DialogoOpcionesTest : public QObject {
     QCOMPARE(f.readAll(), QByteArray("1\r\n1\r\n0\r\n\"4\"\r\n\"10\"\r\n\"26\"\r\n"));
   }
 
+  void settingsSurviveARestart() {
+    Programa p;
+    ConDialogo(p, [](QDialog* d) {
+      Hijo<QScrollBar>(d, "HScroll1")->setValue(6);
+      Hijo<QScrollBar>(d, "HScroll2")->setValue(15);
+      Elegir(d, "Option3(2)");
+      Hijo<QScrollBar>(d, "HScroll3")->setValue(12);
+      Elegir(d, "Option1(0)");
+      QTest::mouseClick(Hijo<QPushButton>(d, "Command1"), Qt::LeftButton);
+    });
+    const Ajustes elegidos = p.juego().ajustes;
+    p.Reiniciar();
+    QCOMPARE(p.juego().ajustes, elegidos);
+    QCOMPARE(p.juego().NumCasillas, 6);
+    QCOMPARE(p.juego().form1.Label2.Count() - 1, 6 * 15);
+    QCOMPARE(p.juego().form1.Label4.Count() - 1, 12);
+    ConDialogo(p, [](QDialog* d) {
+      QCOMPARE(Lectura(d, "Label1"), QStringLiteral("6"));
+      QCOMPARE(Lectura(d, "Label2"), QStringLiteral("15"));
+      QCOMPARE(Lectura(d, "Label3"), QStringLiteral("12"));
+      QVERIFY(Hijo<QRadioButton>(d, "Option3(2)")->isChecked());
+      QVERIFY(Hijo<QRadioButton>(d, "Option1(0)")->isChecked());
+    });
+  }
+
   void closingKeepsTheSettingsInForce() {
     Programa p;
     ConDialogo(p, [](QDialog* d) {
