@@ -42,8 +42,7 @@ void Juego::Form_Load() {
   form1.AlFrente(form1.Label5);
   NumCasillas = ajustes.Casillas();
   PrepararFichas();
-  ConstruirTablero();
-  CursorAPrimeraCasilla();
+  ConstruirTablero();  // also puts the cursor on cell 1
   ModoSimbolos = true;
   form1.AlFrente(form1.Label6);
   plataforma_.MostrarModal(Ventana::AcercaDe);
@@ -56,7 +55,6 @@ void Juego::MnuNew_Click() {
   }
   PrepararFichas();
   ConstruirTablero();
-  CursorAPrimeraCasilla();
   form1.Label6.caption = "0";
 }
 
