@@ -94,11 +94,9 @@ Form1::Form1()
 }
 
 double Form1::AltoCliente() const {
-  double fondoTablero = Label2[0].top + Label2[0].height;
-  for (int i = 1; i < Label2.Count(); ++i) {
-    fondoTablero = std::max(fondoTablero, Label2[i].top + Label2[i].height);
-  }
-  return std::max(fondoTablero, Label6.top + Label6.height) + 120;
+  // Cells are laid out row by row, so the last one is at the board's bottom.
+  const Elemento& ultima = Label2[Label2.Ultimo()];
+  return std::max(ultima.top + ultima.height, Label6.top + Label6.height) + 120;
 }
 
 Form3::Form3()

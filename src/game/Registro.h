@@ -34,10 +34,6 @@ struct Elemento {
   double puntos = 8.25;  // font size in points
   bool negrita = false;
   Alineacion alineacion = Alineacion::Centro;
-
-  bool Contiene(double x, double y) const {
-    return x >= left && x < left + width && y >= top && y < top + height;
-  }
 };
 
 // A control array: element 0 is the design-time template; the others are copies of it,

@@ -14,6 +14,14 @@ std::vector<std::string> Paleta(const Juego& j) {
   return visibles;
 }
 
+// Whether a marker's centre lies on the cell.
+bool Cubre(const Elemento& celda, const Elemento& marca) {
+  const double x = marca.left + marca.width / 2;
+  const double y = marca.top + marca.height / 2;
+  return x >= celda.left && x < celda.left + celda.width && y >= celda.top &&
+         y < celda.top + celda.height;
+}
+
 // The visible pieces stand packed in index order, 13 to a row.
 void EsperarPaletaCompacta(const Juego& j) {
   int n = 0;
@@ -104,12 +112,17 @@ TEST(Fijar, RingsEveryCellShowingThePieceAndStacks) {
   EXPECT_EQ(j.form1.Image2.Count() - 1, 8);
 }
 
-TEST(Fijar, FixingTheLastFreePositionIsRefused) {
-  Mesa m;
+// A game of 4 positions with the first three fixed in row 1.
+void FijarTresPosiciones(Mesa& m) {
   m.Arrancar({1, 2, 3, 4}, HacerAjustes(4, 5, 10));
   m.Fijar(1, 1);
   m.Fijar(2, 2);
   m.Fijar(3, 3);
+}
+
+TEST(Fijar, FixingTheLastFreePositionIsRefused) {
+  Mesa m;
+  FijarTresPosiciones(m);
   ASSERT_TRUE(m.plataforma.mensajes.empty());
   m.Fijar(4, 5);
   Juego& j = m.juego;
@@ -124,13 +137,10 @@ TEST(Fijar, FixingTheLastFreePositionIsRefused) {
 }
 
 TEST(Fijar, RefusedFixOnAnIncompleteRowDoesNotEnableOk) {
-  // Three positions fixed in row 1; the player then empties one of row 2's free cells'
-  // neighbours by discarding an unfixed piece, and tries to fix the last free position.
+  // Three positions fixed; the player empties a fixed position of the current row by
+  // replacing and discarding its piece, then tries to fix the last free position.
   Mesa m;
-  m.Arrancar({1, 2, 3, 4}, HacerAjustes(4, 5, 10));
-  m.Fijar(1, 1);
-  m.Fijar(2, 2);
-  m.Fijar(3, 3);
+  FijarTresPosiciones(m);
   m.Poner(1, 6);  // replaces the fixed piece of row 1 without fixing it
   m.Desechar(6);  // row 1, position 1 is free again
   ASSERT_EQ(m.juego.Tablero[1], 0);
@@ -175,7 +185,7 @@ TEST(NoFijar, ClearsLaterRowsAndReleasesThePiece) {
     const Elemento& anillo = m.juego.form1.Image2[i];
     for (int k = 1; k < m.juego.form1.Label2.Count(); ++k) {
       const Elemento& celda = m.juego.form1.Label2[k];
-      if (celda.caption == "4" && celda.Contiene(anillo.left + 240, anillo.top + 240)) {
+      if (celda.caption == "4" && Cubre(celda, anillo)) {
         EXPECT_GT(celda.z, anillo.z);
       }
     }
