@@ -28,63 +28,60 @@ class PlataformaMedida : public Plataforma {
   double t_ = 0;
 };
 
-// A game of the largest size, its settings file in a scratch folder.
-struct Partida {
+// A game of the largest size, chosen in the options dialog; its settings file in a scratch
+// folder.
+struct PartidaMayor {
   PlataformaMedida plataforma;
   Juego juego{plataforma, std::filesystem::temp_directory_path() / "quorbel-bench.ini"};
-  Partida() {
-    juego.ajustes.SeleccionarColores(1);
-    juego.ajustes.SeleccionarJugarCon(0);
-    juego.ajustes.SetCasillas(10);
-    juego.ajustes.SetIntentos(20);
-    juego.ajustes.SetFichas(26);
-    juego.NumCasillas = 10;
-    juego.PrepararFichas();
-    juego.ConstruirTablero();
+  PartidaMayor() {
+    juego.ElegirColores(1);
+    juego.ElegirJugarCon(0);
+    juego.MoverCasillas(10);
+    juego.MoverIntentos(20);
+    juego.MoverFichas(26);
+    juego.AceptarOpciones();
   }
 };
 
 void PreparacionCompleta(benchmark::State& estado) {
-  Partida p;
+  PartidaMayor p;
   for (auto _ : estado) {
-    p.juego.PrepararFichas();
-    p.juego.ConstruirTablero();
-    benchmark::DoNotOptimize(p.juego.form1.Label2.Count());
+    p.juego.Nuevo();  // no game under way: no question, just the deal and the board
+    benchmark::DoNotOptimize(p.juego.partida().principal.casillas.Cuenta());
   }
 }
 BENCHMARK(PreparacionCompleta);
 
 void PulsarFicha(benchmark::State& estado) {
-  Partida p;
-  p.juego.Label2_MouseDown(2, kBotonIzquierdo);
+  PartidaMayor p;
+  p.juego.PulsarCasilla(2, kBotonIzquierdo);
   int pieza = 1;
   for (auto _ : estado) {
     // Choose the first cell and drop a piece in it; the cursor then moves on to the second.
-    p.juego.Label2_MouseDown(1, kBotonIzquierdo);
-    p.juego.Label4_MouseDown(pieza, kBotonIzquierdo);
+    p.juego.PulsarCasilla(1, kBotonIzquierdo);
+    p.juego.PulsarFicha(pieza, kBotonIzquierdo);
     pieza = pieza % 26 + 1;
   }
-  if (p.juego.form1.Label2[1].caption.empty()) {
+  if (p.juego.partida().principal.casillas[1].rotulo.empty()) {
     estado.SkipWithError("no piece was placed");
   }
 }
 BENCHMARK(PulsarFicha);
 
 void EnviarFila(benchmark::State& estado) {
-  Partida p;
+  PartidaMayor p;
   for (auto _ : estado) {
     estado.PauseTiming();
-    if (p.juego.FilaActual >= 20 || !p.juego.RelojEnMarcha) {
-      p.juego.PrepararFichas();
-      p.juego.ConstruirTablero();
+    if (p.juego.partida().FilaActual >= 20 || !p.juego.partida().RelojEnMarcha) {
+      p.juego.Nuevo();
     }
     // A full row of pieces that cannot all be right: 11..20 against a solution drawn from 26.
     for (int i = 1; i <= 10; ++i) {
-      p.juego.Label2_MouseDown((p.juego.FilaActual - 1) * 10 + i, kBotonIzquierdo);
-      p.juego.Label4_MouseDown(10 + i, kBotonIzquierdo);
+      p.juego.PulsarCasilla((p.juego.partida().FilaActual - 1) * 10 + i, kBotonIzquierdo);
+      p.juego.PulsarFicha(10 + i, kBotonIzquierdo);
     }
     estado.ResumeTiming();
-    p.juego.Command1_Click();
+    p.juego.Enviar();
   }
 }
 BENCHMARK(EnviarFila);

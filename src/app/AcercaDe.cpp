@@ -73,8 +73,8 @@ AcercaDe::AcercaDe(Aplicacion& app, QWidget* padre)
   icono->setObjectName(QStringLiteral("imgIcono"));
   icono->setGeometry(Px(349), Px(180), Px(480), Px(480));
   icono->setPixmap(principal.windowIcon().pixmap(Px(480), Px(480)));
-  const QString caption = QString::fromStdString(app_.juego().form1.caption);
-  Texto(this, "lblTitulo", caption, colores::kBlanco,
+  const QString titulo = QString::fromStdString(app_.juego().partida().principal.titulo);
+  Texto(this, "lblTitulo", titulo, colores::kBlanco,
         Fuente(QStringLiteral("DejaVu Sans"), 12, true), 956, 180, 2955, 375);
   Texto(this, "lblCreadoPor", QStringLiteral("por el equipo de Quorbel"), colores::kBlanco,
         Fuente(QStringLiteral("DejaVu Sans"), 8.25), 956, 480, 2295, 255);
@@ -87,25 +87,25 @@ AcercaDe::AcercaDe(Aplicacion& app, QWidget* padre)
   const QFont enlace = Fuente(QStringLiteral("DejaVu Sans"), 9.75);
   Texto(this, "lblTexEmail", QStringLiteral("Email: "), colores::kGrisClaro, pequena, 1080, 4365,
         735, 255);
-  lblMail_ = Texto<Enlace>(this, "lblMail", QString::fromLatin1(kCorreo), Color(0xFF9933), enlace,
-                           1605, 4350, 1575, 240);
+  enlaceCorreo_ = Texto<Enlace>(this, "lblMail", QString::fromLatin1(kCorreo), Color(0xFF9933),
+                                enlace, 1605, 4350, 1575, 240);
   Texto(this, "lblTexWeb", QStringLiteral("Web:"), colores::kGrisClaro, pequena, 1095, 4635, 615,
         255);
-  lblURL_ = Texto<Enlace>(this, "lblURL", QString::fromLatin1(kWeb), Color(0xFF9933), enlace, 1635,
-                          4605, 1485, 240);
-  for (QLabel* e : {lblMail_, lblURL_}) {
+  enlaceWeb_ = Texto<Enlace>(this, "lblURL", QString::fromLatin1(kWeb), Color(0xFF9933), enlace,
+                             1635, 4605, 1485, 240);
+  for (QLabel* e : {enlaceCorreo_, enlaceWeb_}) {
     e->setCursor(Qt::PointingHandCursor);
     e->setMouseTracking(true);
   }
   auto abrir = [this](const QString& direccion) {
     app_.plataforma().Abrir(direccion.toStdString());
   };
-  auto* mail = static_cast<Enlace*>(lblMail_);
-  auto* url = static_cast<Enlace*>(lblURL_);
+  auto* mail = static_cast<Enlace*>(enlaceCorreo_);
+  auto* url = static_cast<Enlace*>(enlaceWeb_);
   connect(mail, &Enlace::pulsado, this, [=] { abrir(QStringLiteral("mailto:") + mail->text()); });
   connect(url, &Enlace::pulsado, this, [=] { abrir(QStringLiteral("http://") + url->text()); });
-  connect(mail, &Enlace::encima, this, [this] { Subrayar(lblMail_); });
-  connect(url, &Enlace::encima, this, [this] { Subrayar(lblURL_); });
+  connect(mail, &Enlace::encima, this, [this] { Subrayar(enlaceCorreo_); });
+  connect(url, &Enlace::encima, this, [this] { Subrayar(enlaceWeb_); });
 
   QLabel* texto =
       Texto(this, "lblTexto",
@@ -125,7 +125,7 @@ AcercaDe::AcercaDe(Aplicacion& app, QWidget* padre)
 }
 
 void AcercaDe::Subrayar(QLabel* enlace) {
-  for (QLabel* e : {lblMail_, lblURL_}) {
+  for (QLabel* e : {enlaceCorreo_, enlaceWeb_}) {
     QFont f = e->font();
     f.setUnderline(e == enlace);
     e->setFont(f);
@@ -153,7 +153,7 @@ void AcercaDe::paintEvent(QPaintEvent* evento) {
   QDialog::paintEvent(evento);
   QPainter pintor(this);
   pintor.setPen(QPen(Qt::white, 1));
-  pintor.drawRect(rect().adjusted(0, 0, -1, -1));  // shpMarco
+  pintor.drawRect(rect().adjusted(0, 0, -1, -1));  // the white frame around the box
 }
 
 }  // namespace quorbel

@@ -7,7 +7,7 @@ namespace quorbel {
 
 class Aplicacion;
 
-// FormBrunvald: the about box. A click anywhere but on the two addresses, or a typed
+// The about box. A click anywhere but on the two addresses, or a typed
 // character, closes it; the addresses open in the desktop's mail program and browser.
 class AcercaDe : public QDialog {
   Q_OBJECT
@@ -27,8 +27,8 @@ class AcercaDe : public QDialog {
   void Subrayar(QLabel* enlace);
 
   Aplicacion& app_;
-  QLabel* lblMail_;
-  QLabel* lblURL_;
+  QLabel* enlaceCorreo_;
+  QLabel* enlaceWeb_;
 };
 
 // A label that opens an address when clicked and reports the pointer passing over it.

@@ -5,8 +5,8 @@
 
 #include "DialogoOpciones.h"
 #include "PlataformaQt.h"
+#include "VentanaFichas.h"
 #include "VentanaPrincipal.h"
-#include "VentanaSelector.h"
 
 namespace quorbel {
 
@@ -14,14 +14,14 @@ Aplicacion::Aplicacion(std::filesystem::path rutaAjustes)
     : plataforma_(std::make_unique<PlataformaQt>(*this)),
       juego_(std::make_unique<Juego>(*plataforma_, std::move(rutaAjustes))),
       principal_(std::make_unique<VentanaPrincipal>(*this)) {
-  selector_ = new VentanaSelector(*this, principal_.get());
+  ventanaFichas_ = new VentanaFichas(*this, principal_.get());
   opciones_ = new DialogoOpciones(*this, principal_.get());
 }
 
 Aplicacion::~Aplicacion() = default;
 
 void Aplicacion::Iniciar() {
-  Despachar([](Juego& j) { j.Form_Load(); });
+  Despachar([](Juego& j) { j.Arrancar(); });
   // Centred across the screen the first time; set-ups then only move it up or down.
   if (const QScreen* pantalla = QGuiApplication::primaryScreen()) {
     const QRect area = pantalla->availableGeometry();
@@ -37,7 +37,7 @@ void Aplicacion::Despachar(const std::function<void(Juego&)>& manejador) {
 
 void Aplicacion::Sincronizar() {
   principal_->Sincronizar();
-  selector_->Sincronizar();
+  ventanaFichas_->Sincronizar();
   opciones_->Sincronizar();
 }
 

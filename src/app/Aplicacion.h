@@ -10,7 +10,7 @@ namespace quorbel {
 
 class PlataformaQt;
 class VentanaPrincipal;
-class VentanaSelector;
+class VentanaFichas;
 class DialogoOpciones;
 
 // The running program: the game, its desktop services and its windows. Every event reaches
@@ -33,15 +33,15 @@ class Aplicacion {
   Juego& juego() { return *juego_; }
   PlataformaQt& plataforma() { return *plataforma_; }
   VentanaPrincipal& principal() { return *principal_; }
-  VentanaSelector& selector() { return *selector_; }
+  VentanaFichas& ventanaFichas() { return *ventanaFichas_; }
   DialogoOpciones& opciones() { return *opciones_; }
 
  private:
   std::unique_ptr<PlataformaQt> plataforma_;
   std::unique_ptr<Juego> juego_;
   std::unique_ptr<VentanaPrincipal> principal_;
-  VentanaSelector* selector_ = nullptr;  // owned by the main window
-  DialogoOpciones* opciones_ = nullptr;  // owned by the main window
+  VentanaFichas* ventanaFichas_ = nullptr;  // owned by the main window
+  DialogoOpciones* opciones_ = nullptr;     // owned by the main window
 };
 
 }  // namespace quorbel

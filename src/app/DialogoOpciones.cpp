@@ -90,11 +90,11 @@ DialogoOpciones::DialogoOpciones(Aplicacion& app, QWidget* padre)
     barras_[i] = barra;
   }
   connect(barras_[0], &QScrollBar::valueChanged, this,
-          [this](int v) { app_.Despachar([v](Juego& j) { j.ajustes.SetCasillas(v); }); });
+          [this](int v) { app_.Despachar([v](Juego& j) { j.MoverCasillas(v); }); });
   connect(barras_[1], &QScrollBar::valueChanged, this,
-          [this](int v) { app_.Despachar([v](Juego& j) { j.ajustes.SetIntentos(v); }); });
+          [this](int v) { app_.Despachar([v](Juego& j) { j.MoverIntentos(v); }); });
   connect(barras_[2], &QScrollBar::valueChanged, this,
-          [this](int v) { app_.Despachar([v](Juego& j) { j.ajustes.SetFichas(v); }); });
+          [this](int v) { app_.Despachar([v](Juego& j) { j.MoverFichas(v); }); });
 
   QGroupBox* jugar = Marco(this, "Frame2", QStringLiteral("Jugar con:"), 120, 1200, 1335, 1095);
   jugarCon_[0] = Opcion(jugar, QStringLiteral("Option3(0)"), QStringLiteral("Letras."), 240, 855);
@@ -108,13 +108,13 @@ DialogoOpciones::DialogoOpciones(Aplicacion& app, QWidget* padre)
   repetidos_[1] = Opcion(repetidos, QStringLiteral("Option1(1)"), QStringLiteral("No."), 600, 615);
   for (int i = 0; i < 3; ++i) {
     connect(jugarCon_[static_cast<std::size_t>(i)], &QRadioButton::clicked, this,
-            [this, i] { app_.Despachar([i](Juego& j) { j.ajustes.SeleccionarJugarCon(i); }); });
+            [this, i] { app_.Despachar([i](Juego& j) { j.ElegirJugarCon(i); }); });
   }
   for (int i = 0; i < 2; ++i) {
     connect(colores_[static_cast<std::size_t>(i)], &QRadioButton::clicked, this,
-            [this, i] { app_.Despachar([i](Juego& j) { j.ajustes.SeleccionarColores(i); }); });
+            [this, i] { app_.Despachar([i](Juego& j) { j.ElegirColores(i); }); });
     connect(repetidos_[static_cast<std::size_t>(i)], &QRadioButton::clicked, this,
-            [this, i] { app_.Despachar([i](Juego& j) { j.ajustes.SeleccionarRepetidos(i); }); });
+            [this, i] { app_.Despachar([i](Juego& j) { j.ElegirRepetidos(i); }); });
   }
 
   ok_ = new QPushButton(QStringLiteral("OK"), this);
@@ -122,12 +122,12 @@ DialogoOpciones::DialogoOpciones(Aplicacion& app, QWidget* padre)
   ok_->setDefault(true);
   Colocar(ok_, 3720, 240, 375, 855);
   connect(ok_, &QPushButton::clicked, this,
-          [this] { app_.Despachar([](Juego& j) { j.Form2_Command1_Click(); }); });
+          [this] { app_.Despachar([](Juego& j) { j.AceptarOpciones(); }); });
 }
 
 void DialogoOpciones::Mostrar() {
   Refrescar();
-  if (app_.juego().form2Visible) {
+  if (app_.juego().partida().opcionesAbiertas) {
     exec();
   }
 }
@@ -136,7 +136,7 @@ void DialogoOpciones::Sincronizar() {
   if (!isVisible()) {
     return;
   }
-  if (!app_.juego().form2Visible) {
+  if (!app_.juego().partida().opcionesAbiertas) {
     hide();  // ends the modal showing
     return;
   }
@@ -144,7 +144,7 @@ void DialogoOpciones::Sincronizar() {
 }
 
 void DialogoOpciones::Refrescar() {
-  const Ajustes& a = app_.juego().ajustes;
+  const Ajustes& a = app_.juego().partida().ajustes;
   const int valores[3][3] = {{Ajustes::kMinCasillas, Ajustes::kMaxCasillas, a.Casillas()},
                              {Ajustes::kMinIntentos, Ajustes::kMaxIntentos, a.Intentos()},
                              {a.MinFichas(), a.LimiteFichas(), a.Fichas()}};
@@ -167,7 +167,7 @@ void DialogoOpciones::Refrescar() {
 
 void DialogoOpciones::reject() {
   // Closed without "OK": the settings go back to those in force when it was opened.
-  app_.Despachar([](Juego& j) { j.Form2_Cerrar(); });
+  app_.Despachar([](Juego& j) { j.CerrarOpciones(); });
   if (isVisible()) {
     QDialog::reject();
   }
@@ -175,13 +175,13 @@ void DialogoOpciones::reject() {
 
 void DialogoOpciones::showEvent(QShowEvent* evento) {
   QDialog::showEvent(evento);
-  app_.Despachar([](Juego& j) { j.Form2_Activate(); });
+  app_.Despachar([](Juego& j) { j.ActivarOpciones(); });
 }
 
 void DialogoOpciones::changeEvent(QEvent* evento) {
   QDialog::changeEvent(evento);
   if (evento->type() == QEvent::ActivationChange && isActiveWindow()) {
-    app_.Despachar([](Juego& j) { j.Form2_Activate(); });
+    app_.Despachar([](Juego& j) { j.ActivarOpciones(); });
   }
 }
 

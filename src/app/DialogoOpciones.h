@@ -12,8 +12,8 @@ namespace quorbel {
 
 class Aplicacion;
 
-// Form2: the six settings. Every change of a control is at once a change of the settings in
-// force; the controls then show the settings as the interlocks left them.
+// The options dialog: the six settings. Every change of a control is at once a change of the
+// settings in force; the controls then show the settings as the interlocks left them.
 class DialogoOpciones : public QDialog {
   Q_OBJECT
  public:

@@ -24,13 +24,13 @@ void DibujarEtiqueta(QPainter& pintor, const Elemento& e, const QRect& r) {
     pintor.setBrush(Qt::NoBrush);
     pintor.drawRect(r.adjusted(0, 0, -1, -1));
   }
-  if (!e.caption.empty()) {
+  if (!e.rotulo.empty()) {
     pintor.setFont(Fuente(e));
-    pintor.setPen(AQColor(e.texto));
+    pintor.setPen(AQColor(e.tinta));
     const int alineacion =
         Qt::AlignVCenter | (e.alineacion == Alineacion::Centro ? Qt::AlignHCenter : Qt::AlignLeft);
     pintor.drawText(r.adjusted(1, 0, -1, 0), alineacion | Qt::TextSingleLine,
-                    QString::fromStdString(e.caption));
+                    QString::fromStdString(e.rotulo));
   }
 }
 

@@ -20,9 +20,9 @@ inline QColor AQColor(Color c) {
 
 // The pixels an element covers; neighbours with fractional twips still touch.
 inline QRect Rectangulo(const Elemento& e) {
-  const int x0 = Px(e.left);
-  const int y0 = Px(e.top);
-  return QRect(x0, y0, Px(e.left + e.width) - x0, Px(e.top + e.height) - y0);
+  const int x0 = Px(e.izquierda);
+  const int y0 = Px(e.arriba);
+  return QRect(x0, y0, Px(e.izquierda + e.ancho) - x0, Px(e.arriba + e.alto) - y0);
 }
 
 // Paints one element of a window record.

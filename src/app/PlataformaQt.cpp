@@ -13,8 +13,8 @@
 #include "AcercaDe.h"
 #include "Aplicacion.h"
 #include "DialogoOpciones.h"
+#include "VentanaFichas.h"
 #include "VentanaPrincipal.h"
-#include "VentanaSelector.h"
 
 namespace quorbel {
 
@@ -63,20 +63,20 @@ Respuesta PlataformaQt::Mensaje(const std::string& texto, Icono icono, Botones b
 
 void PlataformaQt::MostrarModal(Ventana ventana) {
   switch (ventana) {
-    case Ventana::Selector: {
-      VentanaSelector& selector = app_.selector();
+    case Ventana::Fichas: {
+      VentanaFichas& fichas = app_.ventanaFichas();
       // A window's modality only changes while it is hidden: an open solution view is
       // hidden first and shown again as the modal picker.
-      selector.hide();
-      selector.setWindowModality(Qt::ApplicationModal);
+      fichas.Ocultar();
+      fichas.setWindowModality(Qt::ApplicationModal);
       app_.Sincronizar();
-      if (selector.isVisible()) {
+      if (fichas.isVisible()) {
         QEventLoop bucle;
-        QObject::connect(&selector, &VentanaSelector::oculta, &bucle, &QEventLoop::quit);
+        QObject::connect(&fichas, &VentanaFichas::oculta, &bucle, &QEventLoop::quit);
         bucle.exec();
       }
-      selector.hide();
-      selector.setWindowModality(Qt::NonModal);
+      fichas.Ocultar();
+      fichas.setWindowModality(Qt::NonModal);
       break;
     }
     case Ventana::Opciones:
@@ -93,9 +93,9 @@ void PlataformaQt::MostrarModal(Ventana ventana) {
 }
 
 void PlataformaQt::TraerAlFrente(Ventana ventana) {
-  if (ventana == Ventana::Selector) {
-    app_.selector().raise();
-    app_.selector().activateWindow();
+  if (ventana == Ventana::Fichas) {
+    app_.ventanaFichas().raise();
+    app_.ventanaFichas().activateWindow();
   }
 }
 

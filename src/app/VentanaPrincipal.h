@@ -13,7 +13,7 @@ class Aplicacion;
 class Juego;
 class VistaTablero;
 
-// Form1: the palette, the board, the clock and the menus.
+// The main window: the palette, the board, the clock and the menus.
 class VentanaPrincipal : public QMainWindow {
   Q_OBJECT
  public:
@@ -22,8 +22,8 @@ class VentanaPrincipal : public QMainWindow {
   void Sincronizar();
   VistaTablero* vista() const { return vista_; }
   QMenu* menuQuitar() const { return menuQuitar_; }
-  QPushButton* command1() const { return command1_; }
-  QTimer* timer1() const { return timer1_; }
+  QPushButton* ok() const { return ok_; }
+  QTimer* temporizador() const { return temporizador_; }
 
  protected:
   void closeEvent(QCloseEvent* evento) override;
@@ -33,12 +33,12 @@ class VentanaPrincipal : public QMainWindow {
 
   Aplicacion& app_;
   VistaTablero* vista_;
-  QPushButton* command1_;
-  QTimer* timer1_;
+  QPushButton* ok_;
+  QTimer* temporizador_;
   QMenu* menuQuitar_;
-  QAction* mnuSimbol_ = nullptr;
-  QAction* mnuTexto_ = nullptr;
-  double topAplicado_ = -1;
+  QAction* verSimbolos_ = nullptr;
+  QAction* verTexto_ = nullptr;
+  double arribaAplicado_ = -1;
 };
 
 }  // namespace quorbel

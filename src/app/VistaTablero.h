@@ -9,7 +9,7 @@
 namespace quorbel {
 
 // What a press or a move on an element reaches in the game.
-enum class Objetivo { Ninguno, Celda, Ficha, CeldaSelector };
+enum class Objetivo { Ninguno, Casilla, Ficha, CeldaFichas };
 
 struct Pieza {
   const Elemento* elemento;

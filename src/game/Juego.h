@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -17,123 +16,113 @@ inline constexpr int kBotonIzquierdo = 1;
 inline constexpr int kBotonDerecho = 2;
 inline constexpr int kBotonCentral = 4;
 
-// Texts the game shows.
-namespace textos {
-inline constexpr const char* kNuevaPartida = "Quieres comenzar una nueva partida?";
-inline constexpr const char* kRepetidas = "No puede haber fichas repetidas.";
-inline constexpr const char* kFelicidades = "Felicidades! Lo has resuelto!";
-inline constexpr const char* kViendoSolucion = "Viendo la solución cualquiera acierta.";
-inline constexpr const char* kFallaste = "Fallaste. La solución es...";
-inline constexpr const char* kSolucion = "Solución:";
-inline constexpr const char* kVerSolucion = "Quieres ver la solución?";
-inline constexpr const char* kRecuperar = "Recuperar:";
-inline constexpr const char* kNadaQueRecuperar = "No hay fichas para recuperar.";
-inline constexpr const char* kNoMasDesechos = "No puedes desechar mas fichas.";
-inline constexpr const char* kFijada = "Esa ficha está fijada.";
-inline constexpr const char* kFijarTodas = "No puedes fijar todas las posiciones.";
-inline constexpr const char* kSinTexto = "Las fichas deben tener texto.";
-inline constexpr const char* kPocosColores = "No hay tantas fichas de color.";
-inline constexpr const char* kReiniciar = "Esto reiniciará la partida.\rQuieres continuar?";
-inline constexpr const char* kInstrucciones = "Instrucciones.htm";
-inline constexpr const char* kVacia = "Empty";
-inline constexpr const char* kLlena = "Full";
-}  // namespace textos
+// Everything the game keeps: the settings in force, the game in progress and the windows as
+// the player sees them. Rows, positions and pieces are numbered from 1; board cells row by
+// row, cell k lying in row (k - 1) / NumCasillas + 1.
+struct Partida {
+  Ajustes ajustes;
+  bool opcionesAbiertas = false;
+  Ajustes ajustesAlAbrir;  // what closing the options dialog without "OK" goes back to
 
-// The game: its state, the main window's record and one method per menu command, mouse
-// event, button click and timer tick. Each handler runs its steps in order and returns.
-class Juego {
+  int NumCasillas = 0;  // positions of the game in progress
+  int NumFichas = 0;    // pieces of the game in progress
+
+  std::vector<int> Solucion;  // index 1..NumCasillas
+  std::vector<int> Tablero;   // the row being filled, index 1..NumCasillas, 0 = empty
+  int FilaActual = 0;
+  int CasillaActual = 0;  // the board cell under the cursor
+  int Muertos = 0;        // score of the last sent row
+  int Tocados = 0;
+  bool ModoSimbolos = false;  // scores shown as marks, not as text
+  bool RelojEnMarcha = false;
+  double HoraInicio = 0;
+  int FichaActual = 0;     // the piece whose context menu was opened last
+  int FichaBajoRaton = 0;  // the piece the hover frame was last put on
+  bool Ganada = false;     // a won game is over until the next set-up
+
+  RegistroPrincipal principal;
+  RegistroFichas ventanaFichas;
+};
+
+// The game: its state and one method per thing the player does (a menu command, a press on
+// the board, a button, a timer tick). Each runs its steps in order and returns; the windows
+// then show the state as it stands. The methods are defined by concern: Preparacion.cpp,
+// Jugada.cpp, Ayudas.cpp, Apariencia.cpp, Opciones.cpp, Instrucciones.cpp.
+class Juego : private Partida {
  public:
   explicit Juego(Plataforma& plataforma,
                  std::filesystem::path rutaAjustes = archivo_ajustes::kNombre);
 
-  // --- Start-up, new game, shut-down.
-  void Form_Load();
-  void MnuNew_Click();
-  void Form_Unload();
+  // What the game keeps, for the windows to show and the tests to read.
+  const Partida& partida() const { return *this; }
+
+  // --- Start-up, new game, closing the program.
+  void Arrancar();
+  void Nuevo();
+  void Salir();
 
   // --- Play on the main window.
-  void Label2_MouseDown(int k, int boton);
-  void Label4_MouseDown(int p, int boton);
-  void Label4_MouseMove(int p);
-  void Command1_Click();
-  void Timer1_Timer();
+  void PulsarCasilla(int casilla, int boton);
+  void PulsarFicha(int ficha, int boton);
+  void PasarSobreFicha(int ficha);
+  void Enviar();  // the "OK" button
+  void Tic();     // the clock's timer
 
   // --- Player aids.
-  void MnuSoluc_Click();
-  void MnuDescart_Click();
-  void MnuNoFijar_Click();
-  void MnuRecupera_Click();
-  void Form3_Label1_Click(int i);
-  void Form3_Cerrar();  // the player closed the small window through its frame
+  void VerSolucion();
+  void Desechar();
+  void NoFijar();
+  void Recuperar();
+  void ElegirRecuperada(int celda);  // a press on a cell of the small window
+  void CerrarVentanaFichas();        // the player closed the small window through its frame
 
   // --- Appearance.
-  void MnuCambiar_Click();
-  void MnuSimbol_Click();
-  void MnuTexto_Click();
+  void CambiarColor();
+  void VerSimbolos();
+  void VerTexto();
 
-  // --- Options dialog.
-  void MnuOpcion_Click();
-  void Form2_Activate();
-  void Form2_Command1_Click();
-  void Form2_Cerrar();  // closed through its frame: the settings go back to those in force
+  // --- Options dialog: opening, its controls, "OK", and closing it through its frame.
+  void AbrirOpciones();
+  void ActivarOpciones();
+  void MoverCasillas(int valor);
+  void MoverIntentos(int valor);
+  void MoverFichas(int valor);
+  void ElegirRepetidos(int indice);
+  void ElegirColores(int indice);
+  void ElegirJugarCon(int indice);
+  void AceptarOpciones();
+  void CerrarOpciones();
 
   // --- Help.
-  void MnuHelp_Click();
-  void MnuInfo_Click();
+  void ComoJugar();
+  void VerAcercaDe();
 
-  // --- Game set-up and scoring routines.
-  void PrepararFichas();
-  void ConstruirTablero();
-  void Puntuar();
-  void MostrarSolucion(const std::string& caption, Color fondo);
-  void GuardarAjustes();
-
-  // Position (1..NumCasillas) of a board cell within its row, and the row of a cell.
-  int Fila(int celda) const { return (celda - 1) / NumCasillas + 1; }
   // True while the current row can still be played.
   bool FilaEnJuego() const;
-
-  // --- Settings in force and the values copied from them.
-  Ajustes ajustes;
-  bool form2Visible = false;
-  int NumCasillas = 0;
-  int NumFichas = 0;
-
-  // --- The current game.
-  std::vector<int> Solucion;  // index 1..NumCasillas
-  std::vector<int> Tablero;   // index 1..NumCasillas, 0 = empty
-  int FilaActual = 0;
-  int CasillaActual = 0;
-  int Muertos = 0;
-  int Tocados = 0;
-  bool ModoSimbolos = false;
-  bool RelojEnMarcha = false;
-  double HoraInicio = 0;
-  int FichaActual = 0;
-  bool Ganada = false;                       // a won game is over until the next set-up
-  std::array<std::string, 14> ColoresFicha;  // index 1..13, decimal colour values
-  std::array<std::string, 14> ColoresTexto;
-
-  // --- Windows.
-  Form1 form1;
-  Form3 form3;
+  // Row of a board cell.
+  int Fila(int casilla) const { return (casilla - 1) / NumCasillas + 1; }
 
  private:
-  bool Identica(const Elemento& a, const Elemento& b) const {
-    return a.caption == b.caption && a.fondo == b.fondo;
-  }
-  void CursorEn(int celda);
-  void CursorAPrimeraCasilla();
-  void AvanzarCursor();
-  bool PasoFijar(int p, int celda);
+  // Set-up of a game, always run as a pair.
+  void PrepararFichas();
+  void ConstruirTablero();
+  void GuardarAjustes();
+
+  void Puntuar();
+  void MostrarSolucion(const std::string& titulo, Color fondo);
+  bool Fijar(int ficha, int casilla);
+
   bool FilaCompleta() const;
-  void CentrarMarca(Matriz& marcas, const Elemento& celda);
+  void CursorEn(int casilla);
+  void AvanzarCursor();
+  void PonerMarca(Matriz& marcas, const Elemento& casilla);
   void MostrarResultados(bool simbolos);
+  static bool MismaFicha(const Elemento& a, const Elemento& b) {
+    return a.rotulo == b.rotulo && a.fondo == b.fondo;
+  }
 
   Plataforma& plataforma_;
   std::filesystem::path rutaAjustes_;
-  Ajustes ajustesAlAbrir_;
-  int FichaBajoRaton_ = 0;
 };
 
 }  // namespace quorbel

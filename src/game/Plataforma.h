@@ -8,8 +8,8 @@ enum class Icono { Informacion, Exclamacion, Pregunta };
 enum class Botones { Ok, OkCancelar };
 enum class Respuesta { Ok, Cancelar };
 
-// The windows the game shows besides the main one.
-enum class Ventana { Selector, Opciones, AcercaDe };
+// The windows the game shows besides the main one; Fichas is the small window.
+enum class Ventana { Fichas, Opciones, AcercaDe };
 
 // What the game needs from the desktop. The program passes the Qt implementation; the tests
 // pass a fake with scripted random numbers, a clock they move and pre-answered messages.

@@ -30,97 +30,98 @@ int Matriz::Cargar(int z) {
 
 namespace {
 
-Elemento Caja(Forma forma, double left, double top, double width, double height) {
+Elemento Caja(Forma forma, double izquierda, double arriba, double ancho, double alto) {
   Elemento e;
   e.forma = forma;
-  e.left = left;
-  e.top = top;
-  e.width = width;
-  e.height = height;
+  e.izquierda = izquierda;
+  e.arriba = arriba;
+  e.ancho = ancho;
+  e.alto = alto;
   e.conBorde = forma == Forma::Etiqueta;
   return e;
 }
 
-Elemento Etiqueta(double left, double top, double width, double height, Color fondo, Color texto,
-                  double puntos, bool negrita) {
-  Elemento e = Caja(Forma::Etiqueta, left, top, width, height);
+Elemento Etiqueta(double izquierda, double arriba, double ancho, double alto, Color fondo,
+                  Color tinta, double puntos, bool negrita) {
+  Elemento e = Caja(Forma::Etiqueta, izquierda, arriba, ancho, alto);
   e.fondo = fondo;
-  e.texto = texto;
+  e.tinta = tinta;
   e.puntos = puntos;
   e.negrita = negrita;
   return e;
 }
 
-Elemento Marco(double left, double top, double width, double height, int anchoBorde) {
-  Elemento e = Caja(Forma::Marco, left, top, width, height);
+Elemento Marco(double izquierda, double arriba, double ancho, double alto, int anchoBorde) {
+  Elemento e = Caja(Forma::Marco, izquierda, arriba, ancho, alto);
   e.anchoBorde = anchoBorde;
   return e;
 }
 
-Elemento Marca(Forma forma, double left, double top, double width, double height) {
-  Elemento e = Caja(forma, left, top, width, height);
+Elemento Marca(Forma forma, double izquierda, double arriba, double ancho, double alto) {
+  Elemento e = Caja(forma, izquierda, arriba, ancho, alto);
   e.fondo = colores::kAmarillo;
   return e;
 }
 
 }  // namespace
 
-Form1::Form1()
-    : Label1(Etiqueta(0, -120, 6015, 3015, Color::Rgb(0, 128, 0), colores::kNegro, 8.25, false)),
-      Label5(Etiqueta(0, 0, 6015, 975, Color::Rgb(0, 192, 0), colores::kNegro, 8.25, false)),
-      Label6(Etiqueta(5160, 2640, 735, 255, colores::kNegro, colores::kVerdeClaro, 8.25, true)),
-      Shape1(Marco(1320, 120, 375, 375, 5)),
-      Shape2(Marco(1920, 1320, 375, 255, 3)),
-      Label2(Etiqueta(120, 1080, 375, 300, colores::kCasillaVacia, colores::kNegro, 9.75, true)),
-      Label3(Etiqueta(3495, 1080, 2280, 255, Color::Rgb(0, 192, 0), colores::kTextoVentana, 8.25,
-                      false)),
-      Label4(Etiqueta(120, 120, 375, 375, colores::kCaraSistema, colores::kNegro, 13.5, true)),
-      Shape3(Marca(Forma::Circulo, 3360, 1320, 200, 200)),
-      Shape4(Marca(Forma::Rectangulo, 3720, 1320, 200, 120)),
-      Image1(Caja(Forma::Cruz, 360, 2040, 480, 480)),
-      Image2(Caja(Forma::Anillo, 1800, 1680, 480, 480)) {
-  Label1.visible = true;
-  Label5.visible = true;
-  Label6.caption = "0";
-  Label6.visible = true;
-  Shape1.visible = true;
-  Label3[0].alineacion = Alineacion::Izquierda;
-  // Design-time stacking: the panels lie behind everything else.
-  AlFrente(Label1);
-  AlFrente(Label5);
-  AlFrente(Label6);
-  AlFrente(Shape1);
-  AlFrente(Shape2);
+RegistroPrincipal::RegistroPrincipal()
+    : fondoTablero(
+          Etiqueta(0, -120, 6015, 3015, Color::Rgb(0, 128, 0), colores::kNegro, 8.25, false)),
+      fondoPaleta(Etiqueta(0, 0, 6015, 975, Color::Rgb(0, 192, 0), colores::kNegro, 8.25, false)),
+      reloj(Etiqueta(5160, 2640, 735, 255, colores::kNegro, colores::kVerdeClaro, 8.25, true)),
+      marcoPaleta(Marco(1320, 120, 375, 375, 5)),
+      cursor(Marco(1920, 1320, 375, 255, 3)),
+      casillas(Etiqueta(120, 1080, 375, 300, colores::kCasillaVacia, colores::kNegro, 9.75, true)),
+      puntuaciones(Etiqueta(3495, 1080, 2280, 255, Color::Rgb(0, 192, 0), colores::kTextoVentana,
+                            8.25, false)),
+      paleta(Etiqueta(120, 120, 375, 375, colores::kCaraSistema, colores::kNegro, 13.5, true)),
+      muertos(Marca(Forma::Circulo, 3360, 1320, 200, 200)),
+      tocados(Marca(Forma::Rectangulo, 3720, 1320, 200, 120)),
+      cruces(Caja(Forma::Cruz, 360, 2040, 480, 480)),
+      anillos(Caja(Forma::Anillo, 1800, 1680, 480, 480)) {
+  fondoTablero.visible = true;
+  fondoPaleta.visible = true;
+  reloj.rotulo = "0";
+  reloj.visible = true;
+  marcoPaleta.visible = true;
+  puntuaciones[0].alineacion = Alineacion::Izquierda;
+  // The panels lie behind everything else.
+  AlFrente(fondoTablero);
+  AlFrente(fondoPaleta);
+  AlFrente(reloj);
+  AlFrente(marcoPaleta);
+  AlFrente(cursor);
 }
 
-double Form1::AltoCliente() const {
+double RegistroPrincipal::AltoCliente() const {
   // Cells are laid out row by row, so the last one is at the board's bottom.
-  const Elemento& ultima = Label2[Label2.Ultimo()];
-  return std::max(ultima.top + ultima.height, Label6.top + Label6.height) + 120;
+  const Elemento& ultima = casillas[casillas.Ultimo()];
+  return std::max(ultima.arriba + ultima.alto, reloj.arriba + reloj.alto) + 120;
 }
 
-Form3::Form3()
-    : Label1(
+RegistroFichas::RegistroFichas()
+    : celdas(
           [] {
             Elemento e;
-            e.caption = "W";
-            e.left = 195;
-            e.top = 120;
-            e.width = 375;
-            e.height = 375;
+            e.rotulo = "W";
+            e.izquierda = 195;
+            e.arriba = 120;
+            e.ancho = 375;
+            e.alto = 375;
             e.puntos = 12;
             e.negrita = true;
             e.fondo = Color(0x404040);
-            e.texto = colores::kNegro;
+            e.tinta = colores::kNegro;
             return e;
           }(),
           27) {
   for (int i = 0; i < 27; ++i) {
-    Elemento& celda = Label1[i];
-    celda.left = 195 + 375.0 * i;
+    Elemento& celda = celdas[i];
+    celda.izquierda = 195 + 375.0 * i;
     if (i < 13) {
       celda.fondo = kTablaColores[i].fondo;
-      celda.texto = kTablaColores[i].texto;
+      celda.tinta = kTablaColores[i].tinta;
     }
   }
 }

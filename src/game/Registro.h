@@ -7,7 +7,7 @@
 
 namespace quorbel {
 
-// What an element of a window looks like; positions and sizes are in twips (15 per pixel).
+// How an element of a window is drawn; positions and sizes are in twips (15 per pixel).
 enum class Forma {
   Etiqueta,    // a label: caption on a background, thin border
   Marco,       // a rectangle frame with a transparent inside
@@ -19,25 +19,26 @@ enum class Forma {
 
 enum class Alineacion { Izquierda, Centro };
 
+// One thing drawn in a window: a cell, a piece, a frame, a mark, a text.
 struct Elemento {
   Forma forma = Forma::Etiqueta;
-  std::string caption;
+  std::string rotulo;
   Color fondo = colores::kCaraSistema;
-  Color texto = colores::kNegro;
+  Color tinta = colores::kNegro;  // colour of the caption
   Color borde = colores::kNegro;
   int anchoBorde = 1;
   bool conBorde = true;  // labels: thin single-line border
-  double left = 0, top = 0, width = 0, height = 0;
+  double izquierda = 0, arriba = 0, ancho = 0, alto = 0;
   bool visible = false;
-  int z = 0;  // higher is drawn later, on top
-  std::string tag;
+  int z = 0;             // higher is drawn later, on top
+  bool fijada = false;   // board cells: marked by a fix, so its piece cannot be discarded
   double puntos = 8.25;  // font size in points
   bool negrita = false;
   Alineacion alineacion = Alineacion::Centro;
 };
 
-// A control array: element 0 is the design-time template; the others are copies of it,
-// numbered from 1 in creation order.
+// A row of like elements: element 0 is the pattern that the others are copied from; the
+// copies are numbered from 1 in the order they were made.
 class Matriz {
  public:
   explicit Matriz(Elemento plantilla, int cuantos = 1)
@@ -45,54 +46,55 @@ class Matriz {
 
   Elemento& operator[](int i) { return elementos_.at(static_cast<std::size_t>(i)); }
   const Elemento& operator[](int i) const { return elementos_.at(static_cast<std::size_t>(i)); }
-  int Count() const { return static_cast<int>(elementos_.size()); }  // template included
-  int Ultimo() const { return Count() - 1; }
-  bool Existe(int i) const { return i >= 1 && i < Count(); }
+  int Cuenta() const { return static_cast<int>(elementos_.size()); }  // pattern included
+  int Ultimo() const { return Cuenta() - 1; }
+  bool Existe(int i) const { return i >= 1 && i < Cuenta(); }
 
-  // Creates a hidden copy of the template at the front; returns its index.
+  // Makes a hidden copy of the pattern at stacking height z; returns its index.
   int Cargar(int z);
-  // Removes every element but the template.
+  // Removes every copy; the pattern stays.
   void DescargarTodo() { elementos_.resize(1); }
 
  private:
   std::vector<Elemento> elementos_;
 };
 
-// The thirteen colour pieces: background and text colour of piece k at index k - 1.
+// The thirteen colour pieces: background and caption colour of piece k at index k - 1.
 struct ColorFicha {
   Color fondo;
-  Color texto;
+  Color tinta;
 };
 extern const ColorFicha kTablaColores[13];
 
-// The main window: palette on top, board below, clock at the bottom right.
-struct Form1 {
-  Form1();
+// The main window as the game keeps it: palette on top, board below, clock at the bottom
+// right. The Qt window paints exactly this.
+struct RegistroPrincipal {
+  RegistroPrincipal();
 
-  std::string caption = "Quorbel 1.0";
+  std::string titulo = "Quorbel 1.0";
   Color fondo = Color::Rgb(192, 192, 192);
   static constexpr double kAnchoCliente = 6000;
   static constexpr double kAnchoExterior = 6120;  // client area plus the window frame
-  double alto = 2850;                             // outer height H, set by every set-up
-  double top = 0;
+  double alto = 2850;                             // outer height, set by every set-up
+  double arriba = 0;                              // outer top, set by every set-up
 
-  Elemento Label1;  // panel behind the board
-  Elemento Label5;  // panel behind the palette
-  Elemento Label6;  // game clock
-  Elemento Shape1;  // hover frame of the palette
-  Elemento Shape2;  // cursor frame
-  Matriz Label2;    // board cells
-  Matriz Label3;    // score texts
-  Matriz Label4;    // palette pieces
-  Matriz Shape3;    // circle marks (muerto)
-  Matriz Shape4;    // rectangle marks (tocado)
-  Matriz Image1;    // crosses of discarded pieces
-  Matriz Image2;    // rings of fixed pieces
+  Elemento fondoTablero;  // green panel behind the board
+  Elemento fondoPaleta;   // light green panel behind the palette
+  Elemento reloj;         // seconds since the first piece of the game
+  Elemento marcoPaleta;   // frame over the palette piece last under the pointer
+  Elemento cursor;        // frame over the cell that takes the next piece
+  Matriz casillas;        // the board, row by row
+  Matriz puntuaciones;    // score of each sent row, as text
+  Matriz paleta;          // the pieces to choose from
+  Matriz muertos;         // circle marks: right piece, right place
+  Matriz tocados;         // rectangle marks: right piece, wrong place
+  Matriz cruces;          // over cells holding a discarded piece
+  Matriz anillos;         // over cells holding a fixed piece
 
-  bool Command1Enabled = false;
-  int Timer1Interval = 0;
-  bool MnuSimbolEnabled = false;
-  bool MnuTextoEnabled = true;
+  bool okHabilitado = false;
+  int intervaloReloj = 0;  // milliseconds between clock ticks; 0 stops the clock
+  bool simbolosHabilitado = false;
+  bool textoHabilitado = true;
 
   void AlFrente(Elemento& e) { e.z = ++zSiguiente_; }
   int Cargar(Matriz& m) { return m.Cargar(++zSiguiente_); }
@@ -104,16 +106,17 @@ struct Form1 {
   int zSiguiente_ = 0;
 };
 
-// The small second window: the solution, or the discarded pieces to take back.
-struct Form3 {
-  Form3();
+// The small window: one row of cells showing the solution, or the discarded pieces to take
+// back.
+struct RegistroFichas {
+  RegistroFichas();
 
-  std::string caption;
+  std::string titulo;
   double ancho = 4935 + 90;  // outer size, frame and caption bar included
   double alto = 3870 + 390;
   Color fondo = colores::kCaraSistema;
   bool visible = false;
-  Matriz Label1;  // 27 cells, all existing from the start (index 0 included)
+  Matriz celdas;  // 27 cells, all existing from the start (index 0 included)
 };
 
 }  // namespace quorbel

@@ -17,8 +17,8 @@
 #include "ArchivoAjustes.h"
 #include "Dibujos.h"
 #include "PlataformaQt.h"
+#include "VentanaFichas.h"
 #include "VentanaPrincipal.h"
-#include "VentanaSelector.h"
 #include "VistaTablero.h"
 
 namespace quorbel::prueba {
@@ -109,17 +109,17 @@ struct Programa {
     QTest::mouseRelease(vista(), boton, {}, Rectangulo(e).center());
   }
   void Celda(int k, Qt::MouseButton boton = Qt::LeftButton) {
-    Pulsar(juego().form1.Label2[k], boton);
+    Pulsar(juego().partida().principal.casillas[k], boton);
   }
   void Ficha(int p, Qt::MouseButton boton = Qt::LeftButton) {
-    Pulsar(juego().form1.Label4[p], boton);
+    Pulsar(juego().partida().principal.paleta[p], boton);
   }
   // Fills the current row piece by piece and clicks "OK".
   void Fila(std::initializer_list<int> piezas) {
     for (int p : piezas) {
       Ficha(p);
     }
-    QTest::mouseClick(app->principal().command1(), Qt::LeftButton);
+    QTest::mouseClick(app->principal().ok(), Qt::LeftButton);
   }
   // Chooses an item of the palette's context menu, opened with a right press on a piece.
   void Quitar(int p, const char* item) {

@@ -24,19 +24,19 @@ class AyudasAppTest : public QObject {
     Programa p({Pieza(1, 10), Pieza(2, 10), Pieza(3, 10), Pieza(4, 10)});
     Juego& j = p.juego();
     p.Celda(2, Qt::RightButton);
-    QCOMPARE(j.form1.Shape2.borde, colores::kRojoClaro);
+    QCOMPARE(j.partida().principal.cursor.borde, colores::kRojoClaro);
     p.Ficha(2);  // fixed at position 2
-    QCOMPARE(j.form1.Label2[6].caption, std::string("1"));
-    QCOMPARE(j.form1.Image2.Count() - 1, 10);
+    QCOMPARE(j.partida().principal.casillas[6].rotulo, std::string("1"));
+    QCOMPARE(j.partida().principal.anillos.Cuenta() - 1, 10);
     p.Ficha(5);
     p.Ficha(6);
     p.Ficha(7);
-    QTest::mouseClick(p.app->principal().command1(), Qt::LeftButton);
-    QCOMPARE(j.FilaActual, 2);
+    QTest::mouseClick(p.app->principal().ok(), Qt::LeftButton);
+    QCOMPARE(j.partida().FilaActual, 2);
 
     p.Quitar(5, "MnuDescart");
-    QVERIFY(!j.form1.Label4[5].visible);
-    QCOMPARE(j.form1.Image1.Count() - 1, 1);
+    QVERIFY(!j.partida().principal.paleta[5].visible);
+    QCOMPARE(j.partida().principal.cruces.Cuenta() - 1, 1);
     QString texto;
     Responder(&texto);
     p.Quitar(2, "MnuDescart");
@@ -48,19 +48,20 @@ class AyudasAppTest : public QObject {
       QCOMPARE(w->objectName(), QStringLiteral("Form3"));
       QCOMPARE(w->windowTitle(), QStringLiteral("Recuperar:"));
       w->grab().save(QCoreApplication::applicationDirPath() + QStringLiteral("/recuperar.png"));
-      auto* s = static_cast<VentanaSelector*>(w);
-      QTest::mouseClick(s->vista(), Qt::LeftButton, {}, Rectangulo(j.form3.Label1[0]).center());
+      auto* s = static_cast<VentanaFichas*>(w);
+      QTest::mouseClick(s->vista(), Qt::LeftButton, {},
+                        Rectangulo(j.partida().ventanaFichas.celdas[0]).center());
       elegida = true;
     });
     p.Accion("MnuRecupera")->trigger();
     QVERIFY(elegida);
-    QVERIFY(j.form1.Label4[5].visible);
-    QVERIFY(!p.app->selector().isVisible());
+    QVERIFY(j.partida().principal.paleta[5].visible);
+    QVERIFY(!p.app->ventanaFichas().isVisible());
     p.app->principal().grab().save(QCoreApplication::applicationDirPath() +
                                    QStringLiteral("/ayudas.png"));
 
     p.Quitar(2, "MnuNoFijar");
-    QCOMPARE(j.form1.Label2[10].caption, std::string(""));
+    QCOMPARE(j.partida().principal.casillas[10].rotulo, std::string(""));
   }
 
   void closingThePickerRecoversNothing() {
@@ -70,17 +71,17 @@ class AyudasAppTest : public QObject {
     // With the solution on show, the same window turns into the modal picker.
     Responder(nullptr);
     p.Accion("MnuSoluc")->trigger();
-    QVERIFY(p.app->selector().isVisible());
+    QVERIFY(p.app->ventanaFichas().isVisible());
     bool modal = false;
     AlAbrirse([&](QWidget* w) {
-      modal = w == &p.app->selector() && w->isModal();
+      modal = w == &p.app->ventanaFichas() && w->isModal();
       w->close();
     });
     p.Accion("MnuRecupera")->trigger();
     QVERIFY(modal);
-    QVERIFY(!p.juego().form1.Label4[9].visible);
-    QVERIFY(!p.app->selector().isVisible());
-    QVERIFY(!p.app->selector().isModal());
+    QVERIFY(!p.juego().partida().principal.paleta[9].visible);
+    QVERIFY(!p.app->ventanaFichas().isVisible());
+    QVERIFY(!p.app->ventanaFichas().isModal());
   }
 
   void colourAndScoreMenus() {
@@ -88,17 +89,17 @@ class AyudasAppTest : public QObject {
     Juego& j = p.juego();
     p.Fila({1, 3, 5, 6});
     p.Accion("MnuTexto")->trigger();
-    QVERIFY(j.form1.Label3[1].visible);
+    QVERIFY(j.partida().principal.puntuaciones[1].visible);
     QVERIFY(!p.Accion("MnuTexto")->isEnabled());
     QVERIFY(p.Accion("MnuSimbol")->isEnabled());
     p.Accion("MnuCambiar")->trigger();
-    QCOMPARE(j.form1.Label4[1].fondo, colores::kGrisClaro);
-    QCOMPARE(j.form1.Label2[1].fondo, colores::kGrisClaro);
+    QCOMPARE(j.partida().principal.paleta[1].fondo, colores::kGrisClaro);
+    QCOMPARE(j.partida().principal.casillas[1].fondo, colores::kGrisClaro);
     p.app->principal().grab().save(QCoreApplication::applicationDirPath() +
                                    QStringLiteral("/sencillas-texto.png"));
     p.Accion("MnuSimbol")->trigger();
-    QVERIFY(!j.form1.Label3[1].visible);
-    QVERIFY(j.form1.Shape3[1].visible);
+    QVERIFY(!j.partida().principal.puntuaciones[1].visible);
+    QVERIFY(j.partida().principal.muertos[1].visible);
   }
 
   void aboutBoxLinksAndClosing() {

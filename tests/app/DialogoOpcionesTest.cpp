@@ -90,7 +90,7 @@ class DialogoOpcionesTest : public QObject {
       casillas->setValue(7);
       QCOMPARE(Lectura(d, "Label1"), QStringLiteral("7"));
       QCOMPARE(Lectura(d, "Label3"), QStringLiteral("7"));
-      QCOMPARE(p.juego().ajustes.Fichas(), 7);
+      QCOMPARE(p.juego().partida().ajustes.Fichas(), 7);
       // Letters without colours allow 26; numbers pull 20 down to 10, colours to 13.
       Elegir(d, "Option3(0)");
       Elegir(d, "Option2(1)");
@@ -111,7 +111,7 @@ class DialogoOpcionesTest : public QObject {
       Elegir(d, "Option2(1)");
       Elegir(d, "Option3(2)");
       QVERIFY(Hijo<QRadioButton>(d, "Option2(0)")->isChecked());
-      QCOMPARE(p.juego().ajustes.Colores(), true);
+      QCOMPARE(p.juego().partida().ajustes.Colores(), true);
     });
   }
 
@@ -124,8 +124,8 @@ class DialogoOpcionesTest : public QObject {
     ConDialogo(
         p, [](QDialog* d) { QTest::mouseClick(Hijo<QPushButton>(d, "Command1"), Qt::LeftButton); });
     QVERIFY(QFile::exists(ini));
-    QCOMPARE(p.juego().Solucion, (std::vector<int>{0, 9, 8, 7, 6}));
-    QVERIFY(!p.juego().form2Visible);
+    QCOMPARE(p.juego().partida().Solucion, (std::vector<int>{0, 9, 8, 7, 6}));
+    QVERIFY(!p.juego().partida().opcionesAbiertas);
 
     // Letters, 26 plain pieces: two palette rows and a taller window.
     const int altoAntes = p.app->principal().height();
@@ -135,7 +135,7 @@ class DialogoOpcionesTest : public QObject {
       Hijo<QScrollBar>(d, "HScroll3")->setValue(26);
       QTest::mouseClick(Hijo<QPushButton>(d, "Command1"), Qt::LeftButton);
     });
-    QCOMPARE(p.juego().form1.Label4.Count() - 1, 26);
+    QCOMPARE(p.juego().partida().principal.paleta.Cuenta() - 1, 26);
     QCOMPARE(p.app->principal().height(), altoAntes + 360 / 15);
     QFile f(ini);
     QVERIFY(f.open(QIODevice::ReadOnly));
@@ -152,12 +152,12 @@ class DialogoOpcionesTest : public QObject {
       Elegir(d, "Option1(0)");
       QTest::mouseClick(Hijo<QPushButton>(d, "Command1"), Qt::LeftButton);
     });
-    const Ajustes elegidos = p.juego().ajustes;
+    const Ajustes elegidos = p.juego().partida().ajustes;
     p.Reiniciar();
-    QCOMPARE(p.juego().ajustes, elegidos);
-    QCOMPARE(p.juego().NumCasillas, 6);
-    QCOMPARE(p.juego().form1.Label2.Count() - 1, 6 * 15);
-    QCOMPARE(p.juego().form1.Label4.Count() - 1, 12);
+    QCOMPARE(p.juego().partida().ajustes, elegidos);
+    QCOMPARE(p.juego().partida().NumCasillas, 6);
+    QCOMPARE(p.juego().partida().principal.casillas.Cuenta() - 1, 6 * 15);
+    QCOMPARE(p.juego().partida().principal.paleta.Cuenta() - 1, 12);
     ConDialogo(p, [](QDialog* d) {
       QCOMPARE(Lectura(d, "Label1"), QStringLiteral("6"));
       QCOMPARE(Lectura(d, "Label2"), QStringLiteral("15"));
@@ -173,8 +173,8 @@ class DialogoOpcionesTest : public QObject {
       Hijo<QScrollBar>(d, "HScroll1")->setValue(9);
       Elegir(d, "Option1(0)");
     });
-    QCOMPARE(p.juego().ajustes, Ajustes());
-    QCOMPARE(p.juego().NumCasillas, 4);
+    QCOMPARE(p.juego().partida().ajustes, Ajustes());
+    QCOMPARE(p.juego().partida().NumCasillas, 4);
   }
 
   void questionOnlyWithAPieceInTheFirstRow() {
@@ -184,21 +184,22 @@ class DialogoOpcionesTest : public QObject {
     QVERIFY(sinPregunta);
 
     p.Ficha(3);
-    QVERIFY(p.app->principal().timer1()->isActive());
+    QVERIFY(p.app->principal().temporizador()->isActive());
     QString texto;
     Responder(&texto, QMessageBox::Cancel);
     p.Accion("MnuOpcion")->trigger();
     QCOMPARE(texto, QStringLiteral("Esto reiniciará la partida.\nQuieres continuar?"));
-    QVERIFY(p.juego().RelojEnMarcha);
-    QVERIFY(p.app->principal().timer1()->isActive());
-    QCOMPARE(p.juego().form1.Label2[1].caption, std::string("2"));
+    QVERIFY(p.juego().partida().RelojEnMarcha);
+    QVERIFY(p.app->principal().temporizador()->isActive());
+    QCOMPARE(p.juego().partida().principal.casillas[1].rotulo, std::string("2"));
 
     // Answered OK: the dialog opens and stops the clock at once.
     Responder(nullptr, QMessageBox::Ok);
     bool parado = false;
     ConDialogo(p, [&](QDialog*) {
-      parado = !p.juego().RelojEnMarcha && !p.app->principal().timer1()->isActive() &&
-               p.juego().form1.Label6.caption == "0";
+      parado = !p.juego().partida().RelojEnMarcha &&
+               !p.app->principal().temporizador()->isActive() &&
+               p.juego().partida().principal.reloj.rotulo == "0";
     });
     QVERIFY(parado);
   }

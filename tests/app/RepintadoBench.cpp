@@ -12,20 +12,20 @@ class RepintadoBench : public QObject {
     Programa p({}, &a);
     // A board worth drawing: nineteen scored rows with their marks and texts.
     for (int fila = 1; fila < 20; ++fila) {
-      p.juego().MnuTexto_Click();
+      p.juego().VerTexto();
       for (int i = 1; i <= 10; ++i) {
-        p.juego().Label4_MouseDown(i + fila % 5, kBotonIzquierdo);
+        p.juego().PulsarFicha(i + fila % 5, kBotonIzquierdo);
       }
-      p.juego().Command1_Click();
+      p.juego().Enviar();
     }
-    QCOMPARE(p.juego().form1.Label3.Count() - 1, 19);
+    QCOMPARE(p.juego().partida().principal.puntuaciones.Cuenta() - 1, 19);
     QWidget& ventana = p.app->principal();
     QImage imagen(ventana.size(), QImage::Format_ARGB32_Premultiplied);
     QBENCHMARK {
       ventana.render(&imagen);
     }
-    const QPoint celda =
-        p.vista()->mapTo(&ventana, Rectangulo(p.juego().form1.Label2[200]).center());
+    const QPoint celda = p.vista()->mapTo(
+        &ventana, Rectangulo(p.juego().partida().principal.casillas[200]).center());
     QCOMPARE(imagen.pixelColor(celda + QPoint(6, 0)), QColor(255, 192, 255));
   }
 };

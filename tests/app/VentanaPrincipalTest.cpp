@@ -51,26 +51,27 @@ class VentanaPrincipalTest : public QObject {
     QVERIFY(w.isVisible());
     QCOMPARE(p.vista()->size(), QSize(400, (720 + 3000 + 120) / 15));
     const QImage imagen = Captura(p, QStringLiteral("principal-defecto.png"));
-    const Form1& f = p.juego().form1;
-    QCOMPARE(imagen.pixelColor(EnVentana(p, f.Label2[2])), QColor(255, 192, 255));
-    QCOMPARE(imagen.pixelColor(EnVentana(p, f.Label2[40]) + QPoint(8, 0)), QColor(255, 192, 255));
+    const RegistroPrincipal& f = p.juego().partida().principal;
+    QCOMPARE(imagen.pixelColor(EnVentana(p, f.casillas[2])), QColor(255, 192, 255));
+    QCOMPARE(imagen.pixelColor(EnVentana(p, f.casillas[40]) + QPoint(8, 0)), QColor(255, 192, 255));
     // A piece's corner, away from its caption, shows its colour.
-    const QPoint esquina = p.vista()->mapTo(&w, Rectangulo(f.Label4[2]).topLeft() + QPoint(7, 7));
+    const QPoint esquina = p.vista()->mapTo(&w, Rectangulo(f.paleta[2]).topLeft() + QPoint(7, 7));
     QCOMPARE(imagen.pixelColor(esquina), QColor(0, 255, 0));
-    QCOMPARE(imagen.pixelColor(EnVentana(p, f.Label6) + QPoint(-20, 0)), QColor(0, 0, 0));
-    QVERIFY(!w.command1()->isEnabled());
+    QCOMPARE(imagen.pixelColor(EnVentana(p, f.reloj) + QPoint(-20, 0)), QColor(0, 0, 0));
+    QVERIFY(!w.ok()->isEnabled());
   }
 
   void largestGameFitsItsWindow() {
     const Ajustes a = AjustesMayores();
     Programa p({}, &a);
-    QCOMPARE(p.juego().form1.Label2.Count() - 1, 200);
+    QCOMPARE(p.juego().partida().principal.casillas.Cuenta() - 1, 200);
     QCOMPARE(p.vista()->size(), QSize(400, (1080 + 6000 + 120) / 15));
     const QImage imagen = Captura(p, QStringLiteral("principal-mayor.png"));
-    const Form1& f = p.juego().form1;
-    QCOMPARE(imagen.pixelColor(EnVentana(p, f.Label2[200]) + QPoint(6, 0)), QColor(255, 192, 255));
+    const RegistroPrincipal& f = p.juego().partida().principal;
+    QCOMPARE(imagen.pixelColor(EnVentana(p, f.casillas[200]) + QPoint(6, 0)),
+             QColor(255, 192, 255));
     const QPoint z =
-        p.vista()->mapTo(&p.app->principal(), Rectangulo(f.Label4[26]).topLeft() + QPoint(3, 3));
+        p.vista()->mapTo(&p.app->principal(), Rectangulo(f.paleta[26]).topLeft() + QPoint(3, 3));
     QCOMPARE(imagen.pixelColor(z), AQColor(colores::kCaraSistema));
   }
 
@@ -80,52 +81,54 @@ class VentanaPrincipalTest : public QObject {
     a.SetIntentos(2);
     Programa p({Pieza(3, 10), Pieza(1, 10), Pieza(4, 10), Pieza(2, 10)}, &a);
     Juego& j = p.juego();
-    QCOMPARE(j.Solucion, (std::vector<int>{0, 3, 1, 4, 2}));
+    QCOMPARE(j.partida().Solucion, (std::vector<int>{0, 3, 1, 4, 2}));
     p.Ficha(5);
-    QVERIFY(j.RelojEnMarcha);
-    QVERIFY(p.app->principal().timer1()->isActive());
+    QVERIFY(j.partida().RelojEnMarcha);
+    QVERIFY(p.app->principal().temporizador()->isActive());
     p.Ficha(6);
     p.Ficha(7);
     p.Ficha(8);
-    QVERIFY(p.app->principal().command1()->isEnabled());
-    QTest::mouseClick(p.app->principal().command1(), Qt::LeftButton);
-    QCOMPARE(j.FilaActual, 2);
+    QVERIFY(p.app->principal().ok()->isEnabled());
+    QTest::mouseClick(p.app->principal().ok(), Qt::LeftButton);
+    QCOMPARE(j.partida().FilaActual, 2);
     p.Fila({1, 2, 3, 4});
-    QVERIFY(!j.RelojEnMarcha);
-    VentanaSelector& s = p.app->selector();
+    QVERIFY(!j.partida().RelojEnMarcha);
+    VentanaFichas& s = p.app->ventanaFichas();
     QVERIFY(s.isVisible());
     QCOMPARE(s.windowTitle(), QStringLiteral("Fallaste. La solución es..."));
     QCOMPARE(s.width(), (3435 - 90) / 15);
     const QImage imagen = s.grab().toImage();
     imagen.save(QCoreApplication::applicationDirPath() + QStringLiteral("/selector-perdida.png"));
-    const Form3& f3 = j.form3;
+    const RegistroFichas& f3 = j.partida().ventanaFichas;
     for (int i = 0; i < 4; ++i) {
-      const QPoint esquina = Rectangulo(f3.Label1[i]).topLeft() + QPoint(3, 3);
-      QCOMPARE(imagen.pixelColor(esquina), AQColor(j.form1.Label4[j.Solucion[i + 1]].fondo));
+      const QPoint esquina = Rectangulo(f3.celdas[i]).topLeft() + QPoint(3, 3);
+      QCOMPARE(imagen.pixelColor(esquina),
+               AQColor(j.partida().principal.paleta[j.partida().Solucion[i + 1]].fondo));
     }
     // The clock stops at its next tick.
-    QTRY_VERIFY(!p.app->principal().timer1()->isActive());
-    QCOMPARE(j.form1.Label6.caption, std::string("0"));
+    QTRY_VERIFY(!p.app->principal().temporizador()->isActive());
+    QCOMPARE(j.partida().principal.reloj.rotulo, std::string("0"));
     // Closing the small window through its frame hides it.
     s.close();
-    QVERIFY(!j.form3.visible);
+    QVERIFY(!j.partida().ventanaFichas.visible);
   }
 
   void wonGamePlayedWithTheMouse() {
     Programa p({Pieza(1, 10), Pieza(2, 10), Pieza(3, 10), Pieza(4, 10)});
     Juego& j = p.juego();
     p.Fila({10, 9, 8, 7});
-    QCOMPARE(j.form1.Label3.Count(), 2);
-    QVERIFY(j.form1.Shape3.Count() == 1 && j.form1.Shape4.Count() == 1);
+    QCOMPARE(j.partida().principal.puntuaciones.Cuenta(), 2);
+    QVERIFY(j.partida().principal.muertos.Cuenta() == 1 &&
+            j.partida().principal.tocados.Cuenta() == 1);
     QString texto;
     Responder(&texto);
     p.Fila({1, 2, 3, 4});
     QCOMPARE(texto, QStringLiteral("Felicidades! Lo has resuelto!"));
-    QCOMPARE(j.form1.Label3.Count(), 2);  // the winning row has no score
-    p.Celda(p.juego().NumCasillas * 2 + 1);
+    QCOMPARE(j.partida().principal.puntuaciones.Cuenta(), 2);  // the winning row has no score
+    p.Celda(p.juego().partida().NumCasillas * 2 + 1);
     p.Ficha(5);
-    QCOMPARE(j.form1.Label2[9].caption, std::string(""));
-    QVERIFY(!j.RelojEnMarcha);
+    QCOMPARE(j.partida().principal.casillas[9].rotulo, std::string(""));
+    QVERIFY(!j.partida().RelojEnMarcha);
   }
 
   void newGameAsksWhileAGameIsUnderWay() {
@@ -136,11 +139,11 @@ class VentanaPrincipalTest : public QObject {
     Responder(&texto, QMessageBox::Cancel);
     p.Accion("MnuNew")->trigger();
     QCOMPARE(texto, QStringLiteral("Quieres comenzar una nueva partida?"));
-    QCOMPARE(p.juego().form1.Label2[1].caption, std::string("8"));
+    QCOMPARE(p.juego().partida().principal.casillas[1].rotulo, std::string("8"));
     Responder(&texto, QMessageBox::Ok);
     p.Accion("MnuNew")->trigger();
-    QCOMPARE(p.juego().form1.Label2[1].caption, std::string(""));
-    QCOMPARE(p.juego().Solucion, (std::vector<int>{0, 5, 6, 7, 8}));
+    QCOMPARE(p.juego().partida().principal.casillas[1].rotulo, std::string(""));
+    QCOMPARE(p.juego().partida().Solucion, (std::vector<int>{0, 5, 6, 7, 8}));
   }
 
   void contextMenuOpensOnARightPressOnAPiece() {
@@ -152,16 +155,16 @@ class VentanaPrincipalTest : public QObject {
     });
     p.Ficha(6, Qt::RightButton);
     QVERIFY(abierto);
-    QCOMPARE(p.juego().FichaActual, 6);
+    QCOMPARE(p.juego().partida().FichaActual, 6);
   }
 
   void closingTheMainWindowHidesTheSmallOne() {
     Programa p;
     Responder(nullptr);
     p.Accion("MnuSoluc")->trigger();
-    QVERIFY(p.app->selector().isVisible());
+    QVERIFY(p.app->ventanaFichas().isVisible());
     p.app->principal().close();
-    QVERIFY(!p.app->selector().isVisible());
+    QVERIFY(!p.app->ventanaFichas().isVisible());
   }
 };
 

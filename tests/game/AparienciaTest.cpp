@@ -19,15 +19,16 @@ TEST(CambiarColor, RefusedWithoutTextOrWithTooManyPieces) {
     Mesa m;
     m.plataforma.Variado(100);
     ASSERT_TRUE(archivo_ajustes::Guardar(m.ini, c.ajustes));
-    m.juego.Form_Load();
-    m.juego.MnuSoluc_Click();
-    const Form1 antes = m.juego.form1;
-    m.juego.MnuCambiar_Click();
+    m.juego.Arrancar();
+    m.juego.VerSolucion();
+    const RegistroPrincipal antes = m.juego.partida().principal;
+    m.juego.CambiarColor();
     EXPECT_EQ(m.plataforma.UltimoMensaje(), c.mensaje);
     EXPECT_EQ(m.plataforma.mensajes.back().icono, Icono::Exclamacion);
-    EXPECT_EQ(m.juego.ajustes, c.ajustes);
-    EXPECT_EQ(m.juego.form1.Label4[1].fondo, antes.Label4[1].fondo);
-    EXPECT_TRUE(m.juego.form3.visible);  // a refused change leaves the small window
+    EXPECT_EQ(m.juego.partida().ajustes, c.ajustes);
+    EXPECT_EQ(m.juego.partida().principal.paleta[1].fondo, antes.paleta[1].fondo);
+    EXPECT_TRUE(
+        m.juego.partida().ventanaFichas.visible);  // a refused change leaves the small window
   }
 }
 
@@ -37,55 +38,55 @@ TEST(CambiarColor, OffAndOnAgainRestoresEveryPieceAndCell) {
   Juego& j = m.juego;
   m.Jugar({13, 5, 6, 7});
   m.Fijar(2, 9);
-  m.juego.MnuSoluc_Click();
-  j.MnuCambiar_Click();  // plain -> coloured
-  EXPECT_TRUE(j.ajustes.Colores());
-  EXPECT_FALSE(j.form3.visible);
+  m.juego.VerSolucion();
+  j.CambiarColor();  // plain -> coloured
+  EXPECT_TRUE(j.partida().ajustes.Colores());
+  EXPECT_FALSE(j.partida().ventanaFichas.visible);
   auto comprobar = [&](bool coloreado) {
     for (int p = 1; p <= 13; ++p) {
-      const Elemento& f = j.form1.Label4[p];
+      const Elemento& f = j.partida().principal.paleta[p];
       EXPECT_EQ(f.fondo, coloreado ? kTablaColores[p - 1].fondo : colores::kGrisClaro);
-      EXPECT_EQ(f.texto, coloreado ? kTablaColores[p - 1].texto : colores::kNegro);
+      EXPECT_EQ(f.tinta, coloreado ? kTablaColores[p - 1].tinta : colores::kNegro);
     }
-    for (int k = 1; k < j.form1.Label2.Count(); ++k) {
-      const Elemento& c = j.form1.Label2[k];
-      if (c.caption.empty()) {
+    for (int k = 1; k < j.partida().principal.casillas.Cuenta(); ++k) {
+      const Elemento& c = j.partida().principal.casillas[k];
+      if (c.rotulo.empty()) {
         EXPECT_EQ(c.fondo, colores::kCasillaVacia);
       } else {
-        const int p = c.caption[0] - 'A' + 1;
-        EXPECT_EQ(c.fondo, j.form1.Label4[p].fondo) << k;
-        EXPECT_EQ(c.texto, j.form1.Label4[p].texto) << k;
+        const int p = c.rotulo[0] - 'A' + 1;
+        EXPECT_EQ(c.fondo, j.partida().principal.paleta[p].fondo) << k;
+        EXPECT_EQ(c.tinta, j.partida().principal.paleta[p].tinta) << k;
       }
     }
   };
   comprobar(true);
   EXPECT_EQ(m.CeldaE(1, 1).fondo, kTablaColores[12].fondo);
   EXPECT_EQ(m.CeldaE(10, 2).fondo, kTablaColores[8].fondo);  // a fixed copy
-  j.MnuCambiar_Click();
-  EXPECT_FALSE(j.ajustes.Colores());
+  j.CambiarColor();
+  EXPECT_FALSE(j.partida().ajustes.Colores());
   comprobar(false);
-  j.MnuCambiar_Click();
+  j.CambiarColor();
   comprobar(true);
   // The game goes on: the fixed piece is still recognised in the next row.
   m.Jugar({1, 9, 2, 3});
-  EXPECT_EQ(j.Tablero[2], 9);
+  EXPECT_EQ(j.partida().Tablero[2], 9);
 }
 
 TEST(CambiarColor, ColouringThirteenLettersFollowsTheTable) {
   Mesa m;
   m.Arrancar({1, 2, 3, 4}, HacerAjustes(4, 10, 13, JugarCon::Letras, false));
-  EXPECT_EQ(m.juego.form1.Label4[1].fondo, colores::kCaraSistema);
-  m.juego.MnuCambiar_Click();
+  EXPECT_EQ(m.juego.partida().principal.paleta[1].fondo, colores::kCaraSistema);
+  m.juego.CambiarColor();
   EXPECT_TRUE(m.plataforma.mensajes.empty());
   for (int p = 1; p <= 13; ++p) {
-    EXPECT_EQ(m.juego.form1.Label4[p].fondo, kTablaColores[p - 1].fondo);
+    EXPECT_EQ(m.juego.partida().principal.paleta[p].fondo, kTablaColores[p - 1].fondo);
   }
   // Settings file untouched; a new game keeps the colours.
   Ajustes enArchivo;
   ASSERT_TRUE(archivo_ajustes::Cargar(m.ini, enArchivo));
   EXPECT_FALSE(enArchivo.Colores());
   m.Nuevo({4, 3, 2, 1});
-  EXPECT_EQ(m.juego.form1.Label4[5].fondo, kTablaColores[4].fondo);
+  EXPECT_EQ(m.juego.partida().principal.paleta[5].fondo, kTablaColores[4].fondo);
 }
 
 TEST(Resultados, MarksAndTextSwitchForEveryScoredRow) {
@@ -93,43 +94,43 @@ TEST(Resultados, MarksAndTextSwitchForEveryScoredRow) {
   m.Arrancar({1, 2, 3, 4});
   Juego& j = m.juego;
   m.Jugar({1, 3, 5, 6});  // 1 muerto, 1 tocado
-  j.MnuTexto_Click();
-  EXPECT_FALSE(j.form1.MnuTextoEnabled);
-  EXPECT_TRUE(j.form1.MnuSimbolEnabled);
-  EXPECT_TRUE(j.form1.Label3[1].visible);
-  EXPECT_FALSE(j.form1.Shape3[1].visible);
+  j.VerTexto();
+  EXPECT_FALSE(j.partida().principal.textoHabilitado);
+  EXPECT_TRUE(j.partida().principal.simbolosHabilitado);
+  EXPECT_TRUE(j.partida().principal.puntuaciones[1].visible);
+  EXPECT_FALSE(j.partida().principal.muertos[1].visible);
   m.Jugar({2, 1, 5, 6});  // scored in text mode: text, no marks shown
-  EXPECT_TRUE(j.form1.Label3[2].visible);
-  EXPECT_FALSE(j.form1.Shape4[2].visible);
-  EXPECT_FALSE(j.form1.Shape4[3].visible);
-  j.MnuSimbol_Click();
-  EXPECT_FALSE(j.form1.MnuSimbolEnabled);
-  EXPECT_TRUE(j.form1.MnuTextoEnabled);
-  for (const Matriz* m2 : {&j.form1.Shape3, &j.form1.Shape4}) {
+  EXPECT_TRUE(j.partida().principal.puntuaciones[2].visible);
+  EXPECT_FALSE(j.partida().principal.tocados[2].visible);
+  EXPECT_FALSE(j.partida().principal.tocados[3].visible);
+  j.VerSimbolos();
+  EXPECT_FALSE(j.partida().principal.simbolosHabilitado);
+  EXPECT_TRUE(j.partida().principal.textoHabilitado);
+  for (const Matriz* m2 : {&j.partida().principal.muertos, &j.partida().principal.tocados}) {
     EXPECT_FALSE((*m2)[0].visible);
-    for (int i = 1; i < m2->Count(); ++i) {
+    for (int i = 1; i < m2->Cuenta(); ++i) {
       EXPECT_TRUE((*m2)[i].visible);
     }
   }
-  EXPECT_FALSE(j.form1.Label3[0].visible);
-  EXPECT_FALSE(j.form1.Label3[1].visible);
-  EXPECT_FALSE(j.form1.Label3[2].visible);
+  EXPECT_FALSE(j.partida().principal.puntuaciones[0].visible);
+  EXPECT_FALSE(j.partida().principal.puntuaciones[1].visible);
+  EXPECT_FALSE(j.partida().principal.puntuaciones[2].visible);
   // The mode outlives a new game.
-  j.MnuTexto_Click();
+  j.VerTexto();
   m.Nuevo({1, 2, 3, 4});
-  EXPECT_FALSE(j.ModoSimbolos);
+  EXPECT_FALSE(j.partida().ModoSimbolos);
 }
 
 TEST(Ayuda, InstructionsOpenFromTheProgramsFolderOnlyWhenPresent) {
   Mesa m;
   m.Arrancar({1, 2, 3, 4});
   m.plataforma.directorio = m.carpeta.ruta().string();
-  m.juego.MnuHelp_Click();
+  m.juego.ComoJugar();
   EXPECT_TRUE(m.plataforma.abiertos.empty());
   std::ofstream(m.carpeta.ruta() / "Instrucciones.htm") << "<html></html>";
   const auto antes = std::filesystem::current_path();
   std::filesystem::current_path(std::filesystem::temp_directory_path());
-  m.juego.MnuHelp_Click();
+  m.juego.ComoJugar();
   std::filesystem::current_path(antes);
   ASSERT_EQ(m.plataforma.abiertos.size(), 1u);
   EXPECT_EQ(m.plataforma.abiertos[0], (m.carpeta.ruta() / "Instrucciones.htm").string());
@@ -140,7 +141,7 @@ TEST(Ayuda, AboutBoxComesAtStartUpAndOnRequest) {
   Mesa m;
   m.Arrancar({1, 2, 3, 4});
   EXPECT_EQ(m.plataforma.modales, std::vector<Ventana>{Ventana::AcercaDe});
-  m.juego.MnuInfo_Click();
+  m.juego.VerAcercaDe();
   EXPECT_EQ(m.plataforma.modales.size(), 2u);
   EXPECT_EQ(m.plataforma.modales.back(), Ventana::AcercaDe);
 }

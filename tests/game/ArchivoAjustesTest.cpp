@@ -37,9 +37,9 @@ TEST(ArchivoAjustes, DefaultFileIsTwentySixBytes) {
   EXPECT_EQ(archivo_ajustes::Formatear(Ajustes()), esperado);
   Mesa m;
   m.plataforma.Solucion({1, 2, 3, 4}, 10);
-  m.juego.Form_Load();  // first start: no file
+  m.juego.Arrancar();  // first start: no file
   EXPECT_EQ(Leer(m.ini), esperado);
-  EXPECT_EQ(m.juego.ajustes, Ajustes());
+  EXPECT_EQ(m.juego.partida().ajustes, Ajustes());
 }
 
 TEST(ArchivoAjustes, EveryValidCombinationSurvivesARoundTrip) {
@@ -164,14 +164,14 @@ TEST(ArchivoAjustes, BadFileAtStartUpIsRewrittenCompleteAndSilently) {
     Escribir(m.ini, datos);
     m.plataforma.Variado(200);
     const auto inicio = std::chrono::steady_clock::now();
-    m.juego.Form_Load();
+    m.juego.Arrancar();
     EXPECT_LT(std::chrono::steady_clock::now() - inicio, std::chrono::milliseconds(200));
     EXPECT_TRUE(m.plataforma.mensajes.empty());
-    EXPECT_TRUE(Valido(m.juego.ajustes));
+    EXPECT_TRUE(Valido(m.juego.partida().ajustes));
     Ajustes releidos;
     EXPECT_TRUE(archivo_ajustes::Cargar(m.ini, releidos));
-    EXPECT_EQ(releidos, m.juego.ajustes);
-    EXPECT_EQ(Leer(m.ini), archivo_ajustes::Formatear(m.juego.ajustes));
+    EXPECT_EQ(releidos, m.juego.partida().ajustes);
+    EXPECT_EQ(Leer(m.ini), archivo_ajustes::Formatear(m.juego.partida().ajustes));
   }
 }
 
@@ -179,18 +179,18 @@ TEST(ArchivoAjustes, ThreeLinesKeepTheirChoicesAndDefaultTheRest) {
   Mesa m;
   Escribir(m.ini, "0\r\n1\r\n0\r\n");
   m.plataforma.Solucion({1, 2, 3, 4}, 10);
-  m.juego.Form_Load();
+  m.juego.Arrancar();
   EXPECT_EQ(Leer(m.ini), "0\r\n1\r\n0\r\n\"4\"\r\n\"10\"\r\n\"10\"\r\n");
-  EXPECT_EQ(m.juego.form1.Label4[1].caption, "A");
+  EXPECT_EQ(m.juego.partida().principal.paleta[1].rotulo, "A");
 }
 
 TEST(ArchivoAjustes, GoodFileIsNotRewritten) {
   Mesa m;
   Escribir(m.ini, "1\r\n1\r\n2\r\n\"4\"\r\n\"10\"\r\n\"13\"\r\n");
   m.plataforma.Variado(50);
-  m.juego.Form_Load();
-  EXPECT_TRUE(m.juego.ajustes.Colores());  // empty pieces are always coloured
-  EXPECT_EQ(m.juego.NumFichas, 13);
+  m.juego.Arrancar();
+  EXPECT_TRUE(m.juego.partida().ajustes.Colores());  // empty pieces are always coloured
+  EXPECT_EQ(m.juego.partida().NumFichas, 13);
   EXPECT_EQ(Leer(m.ini), "1\r\n1\r\n2\r\n\"4\"\r\n\"10\"\r\n\"13\"\r\n");
 }
 
@@ -202,24 +202,24 @@ TEST(ArchivoAjustes, UnwritablePlacesLeaveTheSettingsInForce) {
   PlataformaFalsa plataforma;
   plataforma.Variado(50);
   Juego juego(plataforma, carpetaIni);
-  juego.Form_Load();
-  EXPECT_EQ(juego.ajustes, Ajustes());
+  juego.Arrancar();
+  EXPECT_EQ(juego.partida().ajustes, Ajustes());
   EXPECT_TRUE(fs::is_directory(carpetaIni));
-  juego.ajustes.SetCasillas(6);
-  EXPECT_FALSE(archivo_ajustes::Guardar(carpetaIni, juego.ajustes));
-  EXPECT_EQ(juego.ajustes.Casillas(), 6);
+  juego.MoverCasillas(6);
+  EXPECT_FALSE(archivo_ajustes::Guardar(carpetaIni, juego.partida().ajustes));
+  EXPECT_EQ(juego.partida().ajustes.Casillas(), 6);
   EXPECT_EQ(std::distance(fs::directory_iterator(carpeta.ruta()), fs::directory_iterator()), 1);
 
   // A folder that does not exist, and a read-only one where the user cannot write: the old
   // file stays as it was and no stray file is left behind.
-  EXPECT_FALSE(
-      archivo_ajustes::Guardar(carpeta.ruta() / "no-existe" / "Quorbel.ini", juego.ajustes));
+  EXPECT_FALSE(archivo_ajustes::Guardar(carpeta.ruta() / "no-existe" / "Quorbel.ini",
+                                        juego.partida().ajustes));
   const fs::path soloLectura = carpeta.ruta() / "solo-lectura";
   fs::create_directory(soloLectura);
   Escribir(soloLectura / "Quorbel.ini", kDefecto);
   fs::permissions(soloLectura, fs::perms::owner_read | fs::perms::owner_exec);
   if (::access(soloLectura.c_str(), W_OK) != 0) {  // root writes anywhere
-    EXPECT_FALSE(archivo_ajustes::Guardar(soloLectura / "Quorbel.ini", juego.ajustes));
+    EXPECT_FALSE(archivo_ajustes::Guardar(soloLectura / "Quorbel.ini", juego.partida().ajustes));
     EXPECT_EQ(Leer(soloLectura / "Quorbel.ini"), kDefecto);
   }
 }

@@ -68,82 +68,82 @@ inline std::filesystem::path CarpetaRapida() {
 // The first rule the game's state breaks, or "" when all hold.
 inline std::string Incumplida(const Juego& j) {
   std::ostringstream fallo;
-  const Ajustes& a = j.ajustes;
+  const Ajustes& a = j.partida().ajustes;
   if (a.Casillas() < 3 || a.Casillas() > 10 || a.Intentos() < 1 || a.Intentos() > 20 ||
       a.Fichas() < a.Casillas() || a.Fichas() > a.LimiteFichas() ||
       a.LimiteFichas() != a.LimiteSegunTabla() || (a.Jugar() == JugarCon::Vacio && !a.Colores())) {
     return "settings out of bounds";
   }
-  const Form1& f = j.form1;
-  const int n = j.NumCasillas;
-  if (f.Label2.Count() - 1 != n * a.Intentos()) {
-    return "board has " + std::to_string(f.Label2.Count() - 1) + " cells";
+  const RegistroPrincipal& f = j.partida().principal;
+  const int n = j.partida().NumCasillas;
+  if (f.casillas.Cuenta() - 1 != n * a.Intentos()) {
+    return "board has " + std::to_string(f.casillas.Cuenta() - 1) + " cells";
   }
-  const Matriz& paleta = f.Label4;
-  if (paleta.Count() - 1 != j.NumFichas) {
+  const Matriz& paleta = f.paleta;
+  if (paleta.Cuenta() - 1 != j.partida().NumFichas) {
     return "palette size";
   }
   auto muestra = [&](const Elemento& celda, int p) {
-    return celda.caption == paleta[p].caption && celda.fondo == paleta[p].fondo;
+    return celda.rotulo == paleta[p].rotulo && celda.fondo == paleta[p].fondo;
   };
-  for (int k = 1; k < f.Label2.Count(); ++k) {
-    const Elemento& celda = f.Label2[k];
-    const bool libre = celda.caption.empty() && celda.fondo == colores::kCasillaVacia;
+  for (int k = 1; k < f.casillas.Cuenta(); ++k) {
+    const Elemento& celda = f.casillas[k];
+    const bool libre = celda.rotulo.empty() && celda.fondo == colores::kCasillaVacia;
     bool pieza = false;
-    for (int p = 1; p < paleta.Count() && !pieza; ++p) {
+    for (int p = 1; p < paleta.Cuenta() && !pieza; ++p) {
       pieza = muestra(celda, p);
     }
     if (!libre && !pieza) {
       return "cell " + std::to_string(k) + " shows no piece";
     }
   }
-  if (static_cast<int>(j.Solucion.size()) != n + 1) {
+  if (static_cast<int>(j.partida().Solucion.size()) != n + 1) {
     return "solution size";
   }
   for (int p = 1; p <= n; ++p) {
-    const int s = j.Solucion[static_cast<std::size_t>(p)];
-    if (s < 1 || s > j.NumFichas) {
+    const int s = j.partida().Solucion[static_cast<std::size_t>(p)];
+    if (s < 1 || s > j.partida().NumFichas) {
       return "solution piece out of range";
     }
     for (int q = 1; q < p && !a.Repetidos(); ++q) {
-      if (j.Solucion[static_cast<std::size_t>(q)] == s) {
+      if (j.partida().Solucion[static_cast<std::size_t>(q)] == s) {
         return "solution repeats a piece";
       }
     }
   }
-  if (j.RelojEnMarcha) {
-    if (j.FilaActual < 1 || j.FilaActual > a.Intentos()) {
-      return "current row " + std::to_string(j.FilaActual);
+  if (j.partida().RelojEnMarcha) {
+    if (j.partida().FilaActual < 1 || j.partida().FilaActual > a.Intentos()) {
+      return "current row " + std::to_string(j.partida().FilaActual);
     }
-    const int base = (j.FilaActual - 1) * n;
-    if (f.Shape2.visible) {
-      const Elemento& celda = f.Label2[j.CasillaActual];
-      if (j.CasillaActual <= base || j.CasillaActual > base + n || f.Shape2.left != celda.left ||
-          f.Shape2.top != celda.top) {
+    const int base = (j.partida().FilaActual - 1) * n;
+    if (f.cursor.visible) {
+      const Elemento& celda = f.casillas[j.partida().CasillaActual];
+      if (j.partida().CasillaActual <= base || j.partida().CasillaActual > base + n ||
+          f.cursor.izquierda != celda.izquierda || f.cursor.arriba != celda.arriba) {
         return "cursor off the current row";
       }
     }
     bool completa = true;
     for (int p = 1; p <= n; ++p) {
-      const Elemento& celda = f.Label2[base + p];
-      const int t = j.Tablero[static_cast<std::size_t>(p)];
-      const bool libre = celda.fondo == colores::kCasillaVacia && celda.caption.empty();
+      const Elemento& celda = f.casillas[base + p];
+      const int t = j.partida().Tablero[static_cast<std::size_t>(p)];
+      const bool libre = celda.fondo == colores::kCasillaVacia && celda.rotulo.empty();
       completa = completa && t != 0;
-      if ((t == 0) != libre || (t != 0 && (t > j.NumFichas || !muestra(celda, t)))) {
+      if ((t == 0) != libre || (t != 0 && (t > j.partida().NumFichas || !muestra(celda, t)))) {
         return "row entry " + std::to_string(p) + " disagrees with its cell";
       }
     }
-    if (f.Command1Enabled && !completa) {
+    if (f.okHabilitado && !completa) {
       return "OK enabled on an incomplete row";
     }
   }
   int visibles = 0;
-  for (int p = 1; p < paleta.Count(); ++p) {
+  for (int p = 1; p < paleta.Cuenta(); ++p) {
     if (!paleta[p].visible) {
       continue;
     }
-    if (paleta[p].left != 120 + 375 * (visibles % 13) ||
-        paleta[p].top != 120 + 375 * (visibles / 13)) {
+    if (paleta[p].izquierda != 120 + 375 * (visibles % 13) ||
+        paleta[p].arriba != 120 + 375 * (visibles / 13)) {
       return "palette not packed at piece " + std::to_string(p);
     }
     ++visibles;
@@ -167,11 +167,11 @@ class Jugador {
       switch (fuente_.Elegir(3)) {
         case 0:
           Anotar("Desechar");
-          juego.MnuDescart_Click();
+          juego.Desechar();
           break;
         case 1:
           Anotar("No Fijar");
-          juego.MnuNoFijar_Click();
+          juego.NoFijar();
           break;
         default:
           Anotar("menu dismissed");
@@ -188,7 +188,7 @@ class Jugador {
   std::string Jugar(int eventos) {
     try {
       Anotar("start");
-      juego.Form_Load();
+      juego.Arrancar();
       for (int i = 0; i < eventos && !fuente_.Agotada(); ++i) {
         Evento();
         if (std::string fallo = Incumplida(juego); !fallo.empty()) {
@@ -236,41 +236,48 @@ class Jugador {
 
   void EnVentanaModal(Ventana v) {
     if (v == Ventana::Opciones) {
-      juego.Form2_Activate();
-      AjustesAlAzar(juego.ajustes);
+      juego.ActivarOpciones();
+      // The dialog's controls, moved the way the player would.
+      const Ajustes& a = juego.partida().ajustes;
+      juego.ElegirRepetidos(fuente_.Elegir(2));
+      juego.ElegirJugarCon(fuente_.Elegir(3));
+      juego.ElegirColores(fuente_.Elegir(2));
+      juego.MoverCasillas(3 + fuente_.Elegir(8));
+      juego.MoverIntentos(1 + fuente_.Elegir(20));
+      juego.MoverFichas(a.MinFichas() + fuente_.Elegir(a.LimiteFichas() - a.MinFichas() + 1));
       if (fuente_.Elegir(4) == 0) {
         Anotar("options closed");
-        juego.Form2_Cerrar();
+        juego.CerrarOpciones();
       } else {
         Anotar("options accepted");
-        juego.Form2_Command1_Click();
+        juego.AceptarOpciones();
       }
-    } else if (v == Ventana::Selector) {
+    } else if (v == Ventana::Fichas) {
       if (fuente_.Elegir(5) == 0) {
         Anotar("picker closed");
-        juego.Form3_Cerrar();
+        juego.CerrarVentanaFichas();
       } else {
         const int celda = fuente_.Elegir(27);
         Anotar("picker cell " + std::to_string(celda));
-        juego.Form3_Label1_Click(celda);
+        juego.ElegirRecuperada(celda);
       }
     }
   }
 
   void Evento() {
-    Form1& f = juego.form1;
-    const int fila = std::clamp(juego.FilaActual, 1, juego.ajustes.Intentos());
+    const RegistroPrincipal& f = juego.partida().principal;
+    const int fila = std::clamp(juego.partida().FilaActual, 1, juego.partida().ajustes.Intentos());
     switch (fuente_.Elegir(20)) {
       case 0:
       case 1:
       case 2:
       case 3: {  // mostly cells of the current row
-        const int k = fuente_.Elegir(4) == 0
-                          ? 1 + fuente_.Elegir(f.Label2.Count() - 1)
-                          : (fila - 1) * juego.NumCasillas + 1 + fuente_.Elegir(juego.NumCasillas);
+        const int k = fuente_.Elegir(4) == 0 ? 1 + fuente_.Elegir(f.casillas.Cuenta() - 1)
+                                             : (fila - 1) * juego.partida().NumCasillas + 1 +
+                                                   fuente_.Elegir(juego.partida().NumCasillas);
         const int b = Boton();
         Anotar("cell " + std::to_string(k) + " button " + std::to_string(b));
-        juego.Label2_MouseDown(k, b);
+        juego.PulsarCasilla(k, b);
         break;
       }
       case 4:
@@ -278,68 +285,68 @@ class Jugador {
       case 6:
       case 7:
       case 8: {
-        const int p = 1 + fuente_.Elegir(f.Label4.Count() - 1);
-        if (!f.Label4[p].visible) {
+        const int p = 1 + fuente_.Elegir(f.paleta.Cuenta() - 1);
+        if (!f.paleta[p].visible) {
           break;  // a discarded piece takes no clicks
         }
         const int b = fuente_.Elegir(5) == 0 ? Boton() : kBotonIzquierdo;
         Anotar("piece " + std::to_string(p) + " button " + std::to_string(b));
-        juego.Label4_MouseDown(p, b);
+        juego.PulsarFicha(p, b);
         break;
       }
       case 9: {
-        const int p = 1 + fuente_.Elegir(f.Label4.Count() - 1);
-        if (f.Label4[p].visible) {
+        const int p = 1 + fuente_.Elegir(f.paleta.Cuenta() - 1);
+        if (f.paleta[p].visible) {
           Anotar("hover " + std::to_string(p));
-          juego.Label4_MouseMove(p);
+          juego.PasarSobreFicha(p);
         }
         break;
       }
       case 10:
       case 11:
-        if (f.Command1Enabled) {
+        if (f.okHabilitado) {
           Anotar("OK");
-          juego.Command1_Click();
+          juego.Enviar();
         }
         break;
       case 12:
         Anotar("Nuevo");
-        juego.MnuNew_Click();
+        juego.Nuevo();
         break;
       case 13:
         Anotar("Opciones");
-        juego.MnuOpcion_Click();
+        juego.AbrirOpciones();
         break;
       case 14:
         Anotar("Recuperar");
-        juego.MnuRecupera_Click();
+        juego.Recuperar();
         break;
       case 15:
         Anotar("Solución");
-        juego.MnuSoluc_Click();
-        if (juego.form3.visible && fuente_.Elegir(3) == 0) {
+        juego.VerSolucion();
+        if (juego.partida().ventanaFichas.visible && fuente_.Elegir(3) == 0) {
           Anotar("solution closed");
-          juego.Form3_Cerrar();
+          juego.CerrarVentanaFichas();
         }
         break;
       case 16:
         Anotar("Cambiar color");
-        juego.MnuCambiar_Click();
+        juego.CambiarColor();
         break;
       case 17:
-        if (f.MnuSimbolEnabled) {
+        if (f.simbolosHabilitado) {
           Anotar("Símbolos");
-          juego.MnuSimbol_Click();
+          juego.VerSimbolos();
         } else {
           Anotar("Texto");
-          juego.MnuTexto_Click();
+          juego.VerTexto();
         }
         break;
       default:
-        if (f.Timer1Interval > 0) {
+        if (f.intervaloReloj > 0) {
           plataforma.reloj += 0.1 + fuente_.Elegir(100);
           Anotar("tick");
-          juego.Timer1_Timer();
+          juego.Tic();
         }
         break;
     }

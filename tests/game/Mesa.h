@@ -49,62 +49,64 @@ class Mesa {
   void Arrancar(std::initializer_list<int> solucion, const Ajustes& ajustes = {}) {
     EXPECT_TRUE(archivo_ajustes::Guardar(ini, ajustes));
     plataforma.Solucion(solucion, ajustes.Fichas());
-    juego.Form_Load();
+    juego.Arrancar();
   }
 
   // "Nuevo" with the given solution.
   void Nuevo(std::initializer_list<int> solucion) {
-    plataforma.Solucion(solucion, juego.ajustes.Fichas());
-    juego.MnuNew_Click();
+    plataforma.Solucion(solucion, juego.partida().ajustes.Fichas());
+    juego.Nuevo();
   }
 
-  int N() const { return juego.NumCasillas; }
+  int N() const { return juego.partida().NumCasillas; }
   int Celda(int fila, int posicion) const { return (fila - 1) * N() + posicion; }
-  Elemento& CeldaE(int fila, int posicion) { return juego.form1.Label2[Celda(fila, posicion)]; }
+  const Elemento& CeldaE(int fila, int posicion) const {
+    return juego.partida().principal.casillas[Celda(fila, posicion)];
+  }
 
   // Moves the cursor onto a cell of the current row in placing mode, pressing it only when
   // the cursor is not already there.
   void Elegir(int posicion, int boton = kBotonIzquierdo) {
-    const int k = Celda(juego.FilaActual, posicion);
-    const Elemento& cursor = juego.form1.Shape2;
+    const int k = Celda(juego.partida().FilaActual, posicion);
+    const Elemento& cursor = juego.partida().principal.cursor;
     const Color modo = boton == kBotonIzquierdo ? colores::kNegro : colores::kRojoClaro;
-    if (cursor.visible && juego.CasillaActual == k && cursor.borde == modo) {
+    if (cursor.visible && juego.partida().CasillaActual == k && cursor.borde == modo) {
       return;
     }
-    juego.Label2_MouseDown(k, boton);
+    juego.PulsarCasilla(k, boton);
   }
 
   void Poner(int posicion, int pieza) {
     Elegir(posicion);
-    juego.Label4_MouseDown(pieza, kBotonIzquierdo);
+    juego.PulsarFicha(pieza, kBotonIzquierdo);
   }
 
   void Fijar(int posicion, int pieza) {
     Elegir(posicion, kBotonDerecho);
-    juego.Label4_MouseDown(pieza, kBotonIzquierdo);
+    juego.PulsarFicha(pieza, kBotonIzquierdo);
   }
 
   // Fills the free positions of the current row in order and sends it.
   void Jugar(std::initializer_list<int> piezas) {
     int posicion = 1;
     for (int pieza : piezas) {
-      if (CeldaE(juego.FilaActual, posicion).fondo == colores::kCasillaVacia ||
-          juego.Tablero[static_cast<std::size_t>(posicion)] != pieza) {
+      if (CeldaE(juego.partida().FilaActual, posicion).fondo == colores::kCasillaVacia ||
+          juego.partida().Tablero[static_cast<std::size_t>(posicion)] != pieza) {
         Poner(posicion, pieza);
       }
       ++posicion;
     }
-    juego.Command1_Click();
+    juego.Enviar();
   }
 
   // Right-presses a palette piece and chooses an item of the context menu.
   void Desechar(int pieza) {
-    juego.Label4_MouseDown(pieza, kBotonDerecho);
-    juego.MnuDescart_Click();
+    juego.PulsarFicha(pieza, kBotonDerecho);
+    juego.Desechar();
   }
   void NoFijar(int pieza) {
-    juego.Label4_MouseDown(pieza, kBotonDerecho);
-    juego.MnuNoFijar_Click();
+    juego.PulsarFicha(pieza, kBotonDerecho);
+    juego.NoFijar();
   }
 };
 

@@ -4,6 +4,7 @@
 
 #include "Jugador.h"
 #include "Mesa.h"
+#include "Textos.h"
 
 namespace quorbel::prueba {
 namespace {
@@ -21,7 +22,7 @@ TEST(PartidasAlAzar, RulesHoldWhateverThePlayerClicks) {
     for (const auto& mensaje : jugador.plataforma.mensajes) {
       ++vistos[mensaje.texto];
     }
-    if (jugador.juego.form3.caption == textos::kFallaste) {
+    if (jugador.juego.partida().ventanaFichas.titulo == textos::kFallaste) {
       ++vistos[textos::kFallaste];
     }
     if (!fallo.empty()) {

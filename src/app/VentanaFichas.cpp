@@ -1,6 +1,7 @@
-#include "VentanaSelector.h"
+#include "VentanaFichas.h"
 
 #include <QCloseEvent>
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <algorithm>
@@ -17,7 +18,7 @@ constexpr double kMarcoAncho = 90;
 constexpr double kMarcoAlto = 390;
 }  // namespace
 
-VentanaSelector::VentanaSelector(Aplicacion& app, QWidget* principal)
+VentanaFichas::VentanaFichas(Aplicacion& app, QWidget* principal)
     : QWidget(principal, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                              Qt::MSWindowsFixedSizeDialogHint),
       app_(app),
@@ -25,27 +26,27 @@ VentanaSelector::VentanaSelector(Aplicacion& app, QWidget* principal)
   setObjectName(QStringLiteral("Form3"));
   vista_ = new VistaTablero(
       [this](std::vector<Pieza>& piezas) {
-        const Matriz& celdas = app_.juego().form3.Label1;
-        for (int i = 0; i < celdas.Count(); ++i) {
-          piezas.push_back({&celdas[i], Objetivo::CeldaSelector, i});
+        const Matriz& celdas = app_.juego().partida().ventanaFichas.celdas;
+        for (int i = 0; i < celdas.Cuenta(); ++i) {
+          piezas.push_back({&celdas[i], Objetivo::CeldaFichas, i});
         }
       },
-      [this] { return app_.juego().form3.fondo; }, this);
+      [this] { return app_.juego().partida().ventanaFichas.fondo; }, this);
   connect(vista_, &VistaTablero::pulsado, this, [this](Objetivo, int i, int) {
-    app_.Despachar([i](Juego& j) { j.Form3_Label1_Click(i); });
+    app_.Despachar([i](Juego& j) { j.ElegirRecuperada(i); });
   });
 }
 
-void VentanaSelector::Sincronizar() {
-  const Form3& f = app_.juego().form3;
-  setWindowTitle(QString::fromStdString(f.caption));
+void VentanaFichas::Sincronizar() {
+  const RegistroFichas& f = app_.juego().partida().ventanaFichas;
+  setWindowTitle(QString::fromStdString(f.titulo));
   // The outer size asked for, but never cutting off a cell that stands inside it.
   int ancho = Px(f.ancho - kMarcoAncho);
   int alto = Px(f.alto - kMarcoAlto);
   const int anchoPedido = ancho;
-  for (int i = 0; i < f.Label1.Count(); ++i) {
-    const QRect r = Rectangulo(f.Label1[i]);
-    if (f.Label1[i].visible && r.left() < anchoPedido) {
+  for (int i = 0; i < f.celdas.Cuenta(); ++i) {
+    const QRect r = Rectangulo(f.celdas[i]);
+    if (f.celdas[i].visible && r.left() < anchoPedido) {
       ancho = std::max(ancho, r.right() + 1 + Px(kMarcoAncho));
       alto = std::max(alto, r.bottom() + 1 + Px(kMarcoAncho));
     }
@@ -58,13 +59,13 @@ void VentanaSelector::Sincronizar() {
     Colocar();
     show();
   } else if (!f.visible && isVisible()) {
-    hide();
+    Ocultar();
   }
   vista_->update();
 }
 
 // Beside the main window, to its right when the screen has room.
-void VentanaSelector::Colocar() {
+void VentanaFichas::Colocar() {
   const QRect junto = principal_->frameGeometry();
   QPoint punto(junto.right() + 12, junto.top());
   if (const QScreen* pantalla = QGuiApplication::primaryScreen()) {
@@ -76,12 +77,16 @@ void VentanaSelector::Colocar() {
   move(punto);
 }
 
-void VentanaSelector::closeEvent(QCloseEvent* evento) {
-  app_.Despachar([](Juego& j) { j.Form3_Cerrar(); });
+void VentanaFichas::Ocultar() {
+  hide();
+}
+
+void VentanaFichas::closeEvent(QCloseEvent* evento) {
+  app_.Despachar([](Juego& j) { j.CerrarVentanaFichas(); });
   evento->accept();
 }
 
-void VentanaSelector::hideEvent(QHideEvent* evento) {
+void VentanaFichas::hideEvent(QHideEvent* evento) {
   QWidget::hideEvent(evento);
   emit oculta();
 }

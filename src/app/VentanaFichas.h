@@ -7,13 +7,16 @@ namespace quorbel {
 class Aplicacion;
 class VistaTablero;
 
-// Form3: one row of square cells, showing the solution or the pieces to take back.
-class VentanaSelector : public QWidget {
+// The small window: one row of square cells, showing the solution or the pieces to take
+// back.
+class VentanaFichas : public QWidget {
   Q_OBJECT
  public:
-  VentanaSelector(Aplicacion& app, QWidget* principal);
+  VentanaFichas(Aplicacion& app, QWidget* principal);
 
   void Sincronizar();
+  // Hides the window because the game asks for it, not because the player closed it.
+  void Ocultar();
   VistaTablero* vista() const { return vista_; }
 
  signals:
