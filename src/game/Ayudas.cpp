@@ -26,11 +26,16 @@ bool Juego::Fijar(int p, int casilla) {
   }
 
   const Elemento& ficha = principal.paleta[p];
-  for (int k = casilla + NumCasillas; k <= ultima; k += NumCasillas) {
-    Elemento& copia = principal.casillas[k];
-    copia.fondo = ficha.fondo;
-    copia.rotulo = ficha.rotulo;
-    copia.tinta = ficha.tinta;
+  const int primeraDeColumna = (casilla - 1) % NumCasillas + 1;
+  for (int k = primeraDeColumna; k <= ultima; k += NumCasillas) {
+    Elemento& enColumna = principal.casillas[k];
+    if (k > casilla) {
+      enColumna.fondo = ficha.fondo;
+      enColumna.rotulo = ficha.rotulo;
+      enColumna.tinta = ficha.tinta;
+    } else if (!MismaFicha(enColumna, ficha)) {
+      enColumna.fijada = false;  // the piece fixed here before is fixed here no more
+    }
   }
   for (int k = 1; k <= ultima; ++k) {
     Elemento& c = principal.casillas[k];

@@ -149,6 +149,39 @@ TEST(Fijar, RefusedFixOnAnIncompleteRowDoesNotEnableOk) {
   EXPECT_FALSE(m.juego.partida().principal.okHabilitado);
 }
 
+TEST(Fijar, ARefusedFixLeavesAnOrdinaryPieceThatCanBeDiscarded) {
+  // Piece 1 stands at position 4 too, so fixing it at position 1 marks that cell as well.
+  Mesa m;
+  m.Arrancar({1, 2, 3, 4}, HacerAjustes(4, 5, 10));
+  m.Poner(4, 1);
+  m.Fijar(1, 1);
+  m.Fijar(2, 2);
+  m.Fijar(3, 3);
+  ASSERT_TRUE(m.CeldaE(1, 4).fijada);
+  m.Fijar(4, 6);  // refused: piece 6 lands on the marked cell, unfixed
+  ASSERT_EQ(m.plataforma.UltimoMensaje(), "No puedes fijar todas las posiciones.");
+  EXPECT_FALSE(m.CeldaE(1, 4).fijada);
+  m.Desechar(6);
+  EXPECT_NE(m.plataforma.UltimoMensaje(), "Esa ficha está fijada.");
+  EXPECT_FALSE(m.juego.partida().principal.paleta[6].visible);
+}
+
+TEST(Fijar, AnotherPieceFixedInTheColumnEndsThePreviousFix) {
+  Mesa m;
+  m.Arrancar({1, 2, 3, 4}, HacerAjustes(4, 5, 10));
+  m.Fijar(2, 3);  // piece 3 fixed at position 2: rows 2 to 5 open with it
+  m.Jugar({5, 3, 6, 7});
+  m.Fijar(2, 8);  // row 2: piece 8 takes position 2 over, down to row 5
+  EXPECT_FALSE(m.CeldaE(1, 2).fijada);
+  EXPECT_TRUE(m.CeldaE(2, 2).fijada);
+  EXPECT_EQ(m.CeldaE(5, 2).rotulo, "7");
+  // Nothing of piece 3 is fixed any more, so it can be discarded; piece 8 cannot.
+  m.Desechar(3);
+  EXPECT_FALSE(m.juego.partida().principal.paleta[3].visible);
+  m.Desechar(8);
+  EXPECT_EQ(m.plataforma.UltimoMensaje(), "Esa ficha está fijada.");
+}
+
 TEST(Fijar, LastRowInFixingModeOnlyMarks) {
   Mesa m;
   m.Arrancar({1, 2, 3, 4}, HacerAjustes(4, 2, 10));
