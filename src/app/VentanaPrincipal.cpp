@@ -117,8 +117,9 @@ void VentanaPrincipal::Sincronizar() {
     vista_->setFixedSize(cliente);
     setFixedSize(cliente.width(), cliente.height() + menuBar()->sizeHint().height());
   }
-  if (f.arriba != arribaAplicado_) {
-    arribaAplicado_ = f.arriba;
+  // Every new board puts the window back at the height it computed, even an unchanged one.
+  if (f.tablerosConstruidos != tablerosColocados_) {
+    tablerosColocados_ = f.tablerosConstruidos;
     move(x(), Px(f.arriba));
   }
   ok_->setEnabled(f.okHabilitado);

@@ -38,7 +38,7 @@ class VentanaPrincipal : public QMainWindow {
   QMenu* menuQuitar_;
   QAction* verSimbolos_ = nullptr;
   QAction* verTexto_ = nullptr;
-  double arribaAplicado_ = -1;
+  int tablerosColocados_ = 0;
 };
 
 }  // namespace quorbel

@@ -139,6 +139,7 @@ void Juego::ConstruirTablero() {
   principal.reloj.izquierda = RegistroPrincipal::kAnchoExterior - (principal.reloj.ancho + 250);
   principal.arriba = (9000 - h) / 2;
   principal.fondoTablero.alto = h + principal.arriba - 20;
+  ++principal.tablerosConstruidos;
 
   FilaActual = 1;
   Tablero.assign(static_cast<std::size_t>(NumCasillas) + 1, 0);

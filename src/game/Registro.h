@@ -77,6 +77,7 @@ struct RegistroPrincipal {
   static constexpr double kAnchoExterior = 6120;  // client area plus the window frame
   double alto = 2850;                             // outer height, set by every set-up
   double arriba = 0;                              // outer top, set by every set-up
+  int tablerosConstruidos = 0;                    // each new board places the window again
 
   Elemento fondoTablero;  // green panel behind the board
   Elemento fondoPaleta;   // light green panel behind the palette

@@ -167,6 +167,20 @@ class DialogoOpcionesTest : public QObject {
     });
   }
 
+  void everySetUpPutsTheWindowBackAtItsTop() {
+    Programa p;
+    VentanaPrincipal& w = p.app->principal();
+    const int arriba = Px(2240);  // (9000 - 4520) / 2 twips
+    QCOMPARE(w.y(), arriba);
+    w.move(w.x(), arriba + 40);  // the player drags it down
+    p.Accion("MnuNew")->trigger();
+    QCOMPARE(w.y(), arriba);
+    w.move(w.x(), arriba - 40);
+    ConDialogo(
+        p, [](QDialog* d) { QTest::mouseClick(Hijo<QPushButton>(d, "Command1"), Qt::LeftButton); });
+    QCOMPARE(w.y(), arriba);
+  }
+
   void closingKeepsTheSettingsInForce() {
     Programa p;
     ConDialogo(p, [](QDialog* d) {
