@@ -1,7 +1,5 @@
 #include "VentanaFichas.h"
 
-#include <QCloseEvent>
-
 #include <QGuiApplication>
 #include <QScreen>
 #include <algorithm>
@@ -78,16 +76,19 @@ void VentanaFichas::Colocar() {
 }
 
 void VentanaFichas::Ocultar() {
+  ocultandoPorElJuego_ = true;
   hide();
+  ocultandoPorElJuego_ = false;
 }
 
-void VentanaFichas::closeEvent(QCloseEvent* evento) {
-  app_.Despachar([](Juego& j) { j.CerrarVentanaFichas(); });
-  evento->accept();
-}
-
+// However the window went away (its close button, the window manager, the platform), the
+// game hears of it. Were it told only of close events, a window taken away by any other
+// route would still be open for the game, and the next event would show it again.
 void VentanaFichas::hideEvent(QHideEvent* evento) {
   QWidget::hideEvent(evento);
+  if (!ocultandoPorElJuego_ && app_.juego().partida().ventanaFichas.visible) {
+    app_.Despachar([](Juego& j) { j.CerrarVentanaFichas(); });
+  }
   emit oculta();
 }
 

@@ -23,7 +23,6 @@ class VentanaFichas : public QWidget {
   void oculta();
 
  protected:
-  void closeEvent(QCloseEvent* evento) override;
   void hideEvent(QHideEvent* evento) override;
 
  private:
@@ -32,6 +31,7 @@ class VentanaFichas : public QWidget {
   Aplicacion& app_;
   QWidget* principal_;
   VistaTablero* vista_;
+  bool ocultandoPorElJuego_ = false;
 };
 
 }  // namespace quorbel

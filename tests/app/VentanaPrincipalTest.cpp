@@ -158,6 +158,27 @@ class VentanaPrincipalTest : public QObject {
     QCOMPARE(p.juego().partida().FichaActual, 6);
   }
 
+  void theSmallWindowStaysClosedHoweverItWasClosed() {
+    Programa p;
+    VentanaFichas& s = p.app->ventanaFichas();
+    // Its frame's close button, at once after it appears.
+    Responder(nullptr);
+    p.Accion("MnuSoluc")->trigger();
+    QVERIFY(s.isVisible());
+    s.windowHandle()->close();
+    QVERIFY(!s.isVisible());
+    QVERIFY(!p.juego().partida().ventanaFichas.visible);
+    // Taken away by the window system without a close event: the next event must not bring
+    // it back.
+    Responder(nullptr);
+    p.Accion("MnuSoluc")->trigger();
+    QVERIFY(s.isVisible());
+    s.hide();
+    QTest::mouseMove(p.vista(), Rectangulo(p.juego().partida().principal.paleta[3]).center());
+    QVERIFY(!s.isVisible());
+    QVERIFY(!p.juego().partida().ventanaFichas.visible);
+  }
+
   void closingTheMainWindowHidesTheSmallOne() {
     Programa p;
     Responder(nullptr);
