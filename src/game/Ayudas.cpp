@@ -135,37 +135,14 @@ void Juego::Recuperar() {
   if (!RelojEnMarcha) {
     return;
   }
-  ventanaFichas.visible = false;
-  Matriz& celdas = ventanaFichas.celdas;
-  for (int i = 0; i < celdas.Cuenta(); ++i) {
-    celdas[i].visible = false;
-  }
-  // The discarded pieces, in palette order, side by side from cell 0.
-  const Elemento& ancla = celdas[0];
-  int n = 0;
+  std::vector<int> desechadas;
   for (int j = 1; j < principal.paleta.Cuenta(); ++j) {
-    const Elemento& ficha = principal.paleta[j];
-    if (ficha.visible) {
-      continue;
+    if (!principal.paleta[j].visible) {
+      desechadas.push_back(j);
     }
-    Elemento& celda = celdas[n];
-    celda.fondo = ficha.fondo;
-    celda.rotulo = ficha.rotulo;
-    celda.tinta = ficha.tinta;
-    celda.visible = true;
-    if (n > 0) {
-      celda.ancho = ancla.ancho;
-      celda.alto = ancla.ancho;
-      celda.izquierda = n * ancla.ancho + ancla.izquierda;
-      celda.arriba = ancla.arriba;
-    }
-    ++n;
   }
-  ventanaFichas.titulo = textos::kRecuperar;
-  ventanaFichas.alto = 960;
-  ventanaFichas.ancho = std::max((n + 1) * ancla.ancho, 3435.0);
-  ventanaFichas.fondo = colores::kBlanco;
-  if (n == 0) {
+  LlenarVentanaFichas(desechadas, textos::kRecuperar, colores::kBlanco);
+  if (desechadas.empty()) {
     plataforma_.Mensaje(textos::kNadaQueRecuperar, Icono::Exclamacion, Botones::Ok);
     return;
   }
@@ -228,29 +205,31 @@ void Juego::VerSolucion() {
 }
 
 void Juego::MostrarSolucion(const std::string& titulo, Color fondo) {
+  LlenarVentanaFichas(std::vector<int>(Solucion.begin() + 1, Solucion.end()), titulo, fondo);
+  ventanaFichas.visible = true;
+}
+
+// Lays pieces out in the small window, side by side from its first cell, hidden, and sizes
+// the window for them: as wide as the pieces and one more, never narrower than 3435 twips.
+void Juego::LlenarVentanaFichas(const std::vector<int>& fichas, const std::string& titulo,
+                                Color fondo) {
   Matriz& celdas = ventanaFichas.celdas;
-  const Elemento& ancla = celdas[0];
-  for (int i = 0; i <= 12; ++i) {
-    celdas[i].visible = i < NumCasillas;
-  }
-  for (int i = 0; i < NumCasillas; ++i) {
-    const Elemento& ficha = principal.paleta[Solucion[static_cast<std::size_t>(i) + 1]];
+  const auto n = static_cast<int>(fichas.size());
+  for (int i = 0; i < celdas.Cuenta(); ++i) {
     Elemento& celda = celdas[i];
-    celda.rotulo = ficha.rotulo;
-    celda.fondo = ficha.fondo;
-    celda.tinta = ficha.tinta;
-    if (i > 0) {
-      celda.ancho = ancla.ancho;
-      celda.alto = ancla.ancho;
-      celda.izquierda = i * ancla.ancho + ancla.izquierda;
-      celda.arriba = ancla.arriba;
+    celda.visible = i < n;
+    if (celda.visible) {
+      const Elemento& ficha = principal.paleta[fichas[static_cast<std::size_t>(i)]];
+      celda.rotulo = ficha.rotulo;
+      celda.fondo = ficha.fondo;
+      celda.tinta = ficha.tinta;
     }
   }
+  ventanaFichas.visible = false;
   ventanaFichas.titulo = titulo;
   ventanaFichas.alto = 960;
-  ventanaFichas.ancho = std::max((NumCasillas + 1) * ancla.ancho, 3435.0);
+  ventanaFichas.ancho = std::max((n + 1) * celdas[0].ancho, 3435.0);
   ventanaFichas.fondo = fondo;
-  ventanaFichas.visible = true;
 }
 
 }  // namespace quorbel

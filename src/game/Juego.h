@@ -110,6 +110,7 @@ class Juego : private Partida {
 
   void Puntuar();
   void MostrarSolucion(const std::string& titulo, Color fondo);
+  void LlenarVentanaFichas(const std::vector<int>& fichas, const std::string& titulo, Color fondo);
   bool Fijar(int ficha, int casilla);
 
   bool FilaCompleta() const;

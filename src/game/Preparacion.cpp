@@ -120,7 +120,6 @@ void Juego::ConstruirTablero() {
   for (int i = 1; i <= n; ++i) {
     principal.Cargar(casillas);
     Elemento& casilla = casillas[i];
-    casilla.fijada = false;
     casilla.ancho = w;
     if (i > 1 && ++c == NumCasillas + 1) {
       c = 1;
