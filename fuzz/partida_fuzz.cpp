@@ -13,11 +13,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
   using namespace quorbel::prueba;
   static const std::filesystem::path ini =
       CarpetaRapida() / ("quorbel-fuzz-" + std::to_string(::getpid()) + ".ini");
-  FuenteBytes fuente(datos, tamano);
+  Fuente fuente(datos, tamano);
   Jugador jugador(fuente, ini);
   const std::string fallo = jugador.Jugar(300);
   if (!fallo.empty()) {
-    std::fprintf(stderr, "%s\nevents:\n%s", fallo.c_str(), jugador.Registro().c_str());
+    std::fprintf(stderr, "%s\nevents:\n%s", fallo.c_str(), jugador.registro.c_str());
     std::abort();
   }
   return 0;

@@ -1,8 +1,10 @@
 #pragma once
 
+// What the window tests share: the program started in a folder of its own, real mouse events
+// on its elements, answers to the modal windows it opens, and reference pictures.
 #include <QApplication>
+#include <QDir>
 #include <QLibraryInfo>
-#include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -10,8 +12,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QTranslator>
-#include <functional>
-#include <memory>
 
 #include "Aplicacion.h"
 #include "ArchivoAjustes.h"
@@ -23,17 +23,14 @@
 
 namespace quorbel::prueba {
 
-// Runs `accion` on the next modal window or popup menu of type T that opens, from inside its
-// loop.
+// Runs `accion` inside the next modal window or popup menu of type T that opens.
 template <typename T = QWidget>
 inline void AlAbrirse(std::function<void(QWidget*)> accion) {
   auto* reloj = new QTimer;
   reloj->setInterval(5);
   QObject::connect(reloj, &QTimer::timeout, [reloj, accion] {
     QWidget* w = QApplication::activePopupWidget();
-    if (!w) {
-      w = QApplication::activeModalWidget();
-    }
+    w = w ? w : QApplication::activeModalWidget();
     if (w && w->isVisible() && qobject_cast<T*>(w)) {
       reloj->stop();
       reloj->deleteLater();
@@ -43,11 +40,10 @@ inline void AlAbrirse(std::function<void(QWidget*)> accion) {
   reloj->start();
 }
 
-// Answers the next message box with the given button and records its text.
+// Answers the next message box with the given button, recording its text.
 inline void Responder(QString* texto, QMessageBox::StandardButton boton = QMessageBox::Ok) {
   AlAbrirse<QMessageBox>([texto, boton](QWidget* w) {
-    auto* caja = qobject_cast<QMessageBox*>(w);
-    QVERIFY2(caja, "a message box was expected");
+    auto* caja = static_cast<QMessageBox*>(w);
     if (texto) {
       *texto = caja->text();
     }
@@ -55,25 +51,19 @@ inline void Responder(QString* texto, QMessageBox::StandardButton boton = QMessa
   });
 }
 
-// Loads the Spanish standard buttons once, as the program does.
-inline void CargarTraduccion() {
-  static QTranslator traductor;
-  static bool cargada =
-      traductor.load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
-      QApplication::installTranslator(&traductor);
-  (void)cargada;
-}
-
-// The largest game: 10 positions, 20 attempts, 26 plain letters.
-inline Ajustes AjustesMayores() {
-  Ajustes a;
-  a.SeleccionarColores(1);
-  a.SeleccionarJugarCon(0);
-  a.SetCasillas(10);
-  a.SetIntentos(20);
-  a.SetFichas(26);
-  return a;
+// The picture a widget shows matches the reference one in tests/app/imagenes.
+// QUORBEL_NUEVAS_IMAGENES=1 writes the references anew after a wanted change of look.
+inline bool ComoLaReferencia(QWidget* w, const QString& nombre) {
+  const QImage imagen = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const QString ruta = QStringLiteral(QUORBEL_IMAGENES "/") + nombre + QStringLiteral(".png");
+  if (qEnvironmentVariableIsSet("QUORBEL_NUEVAS_IMAGENES")) {
+    return imagen.save(ruta);
+  }
+  if (imagen == QImage(ruta).convertToFormat(QImage::Format_RGB32)) {
+    return true;
+  }
+  imagen.save(QDir::temp().filePath(nombre + QStringLiteral("-visto.png")));  // to compare
+  return false;
 }
 
 // The program started in a folder of its own, past its about box, with a known solution.
@@ -82,37 +72,40 @@ struct Programa {
   std::unique_ptr<Aplicacion> app;
 
   explicit Programa(std::initializer_list<double> azar = {}, const Ajustes* ajustes = nullptr) {
-    CargarTraduccion();
-    const auto ini = std::filesystem::path(carpeta.path().toStdString()) / "Quorbel.ini";
+    static QTranslator traductor;  // Spanish standard buttons, as the program loads them
+    if (traductor.isEmpty() && traductor.load(QStringLiteral("qtbase_es"),
+                                              QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+      QApplication::installTranslator(&traductor);
+    }
     if (ajustes) {
-      archivo_ajustes::Guardar(ini, *ajustes);
+      archivo_ajustes::Guardar(Ini(), *ajustes);
     }
     Reiniciar(azar);
+  }
+  std::filesystem::path Ini() const {
+    return std::filesystem::path(carpeta.path().toStdString()) / "Quorbel.ini";
   }
 
   // Ends the program and starts it again in the same folder.
   void Reiniciar(std::initializer_list<double> azar = {}) {
     app.reset();
-    app = std::make_unique<Aplicacion>(std::filesystem::path(carpeta.path().toStdString()) /
-                                       "Quorbel.ini");
+    app = std::make_unique<Aplicacion>(Ini());
     app->plataforma().aleatoriosGuionados.assign(azar.begin(), azar.end());
     AlAbrirse([](QWidget* acerca) { QTest::mouseClick(acerca, Qt::LeftButton, {}, {5, 5}); });
     app->Iniciar();
   }
 
-  Juego& juego() { return app->juego(); }
+  const Partida& P() { return app->juego().partida(); }
   VistaTablero* vista() { return app->principal().vista(); }
+  QAction* Accion(const char* nombre) { return app->principal().findChild<QAction*>(nombre); }
 
-  // Presses an element of the main window with a real mouse event.
+  // A real press of the mouse on an element of the main window.
   void Pulsar(const Elemento& e, Qt::MouseButton boton = Qt::LeftButton) {
     QTest::mousePress(vista(), boton, {}, Rectangulo(e).center());
     QTest::mouseRelease(vista(), boton, {}, Rectangulo(e).center());
   }
-  void Celda(int k, Qt::MouseButton boton = Qt::LeftButton) {
-    Pulsar(juego().partida().principal.casillas[k], boton);
-  }
   void Ficha(int p, Qt::MouseButton boton = Qt::LeftButton) {
-    Pulsar(juego().partida().principal.paleta[p], boton);
+    Pulsar(P().principal.paleta[p], boton);
   }
   // Fills the current row piece by piece and clicks "OK".
   void Fila(std::initializer_list<int> piezas) {
@@ -121,24 +114,19 @@ struct Programa {
     }
     QTest::mouseClick(app->principal().ok(), Qt::LeftButton);
   }
-  // Chooses an item of the palette's context menu, opened with a right press on a piece.
+  // Chooses an item of a piece's context menu.
   void Quitar(int p, const char* item) {
     AlAbrirse<QMenu>([item](QWidget* w) {
-      auto* menu = qobject_cast<QMenu*>(w);
-      QVERIFY2(menu, "the context menu was expected");
+      auto* menu = static_cast<QMenu*>(w);
       QAction* accion = menu->findChild<QAction*>(QString::fromLatin1(item));
-      QVERIFY(accion);
       QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(accion).center());
     });
     Ficha(p, Qt::RightButton);
   }
-  QAction* Accion(const char* nombre) {
-    return app->principal().findChild<QAction*>(QString::fromLatin1(nombre));
-  }
 };
 
 // The random number that draws piece `p` out of `fichas`.
-inline double Pieza(int p, int fichas) {
+inline double Pieza(int p, int fichas = 10) {
   return (p - 0.5) / fichas;
 }
 

@@ -1,61 +1,434 @@
 #pragma once
 
-// A player who clicks at random, and the rules that must hold whatever it clicks. Shared by
+// A player who presses at random, and the rules that must hold whatever it presses. Shared by
 // the random-play test and the event fuzzer.
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <filesystem>
+#include <map>
+#include <memory>
 #include <random>
-#include <sstream>
+#include <set>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "ArchivoAjustes.h"
 #include "Juego.h"
 #include "PlataformaFalsa.h"
+#include "Puntuacion.h"
+#include "Textos.h"
 
 namespace quorbel::prueba {
 
-// Where the player's choices come from.
+// Where the player's choices come from: a seeded generator, or a fuzzer's bytes, which once
+// used up give 0 and then a fixed sequence of random numbers, so that a deal always ends.
 class Fuente {
  public:
-  virtual ~Fuente() = default;
-  virtual int Elegir(int n) = 0;  // 0 .. n - 1
-  virtual double Real() = 0;      // [0, 1)
-  virtual bool Agotada() const { return false; }
-};
-
-class FuenteAzar : public Fuente {
- public:
-  explicit FuenteAzar(std::uint64_t semilla) : motor_(semilla) {}
-  int Elegir(int n) override { return std::uniform_int_distribution<int>(0, n - 1)(motor_); }
-  double Real() override { return std::uniform_real_distribution<double>(0.0, 1.0)(motor_); }
-
- private:
-  std::mt19937_64 motor_;
-};
-
-// A fuzzer's bytes, read one choice at a time. Once they run out, choices are 0 and random
-// numbers go on from a fixed sequence, so that dealing a game always ends.
-class FuenteBytes : public Fuente {
- public:
-  FuenteBytes(const std::uint8_t* datos, std::size_t tamano) : datos_(datos), tamano_(tamano) {}
-  int Elegir(int n) override { return static_cast<int>(Siguiente() % static_cast<unsigned>(n)); }
-  double Real() override {
-    if (Agotada()) {
-      resto_ = std::fmod(resto_ + 0.618033988749895, 1.0);
-      return resto_;
-    }
-    return (Siguiente() << 8 | Siguiente()) / 65536.0;
+  explicit Fuente(std::uint64_t semilla) : motor_(semilla) {}
+  Fuente(const std::uint8_t* datos, std::size_t tamano) : datos_(datos), tamano_(tamano) {}
+  int Elegir(int n) {  // 0 .. n - 1
+    return datos_ ? static_cast<int>(Byte() % static_cast<unsigned>(n))
+                  : std::uniform_int_distribution<int>(0, n - 1)(motor_);
   }
-  bool Agotada() const override { return pos_ >= tamano_; }
+  double Real() {  // [0, 1)
+    if (!datos_) {
+      return std::uniform_real_distribution<double>(0.0, 1.0)(motor_);
+    }
+    return Agotada() ? resto_ = std::fmod(resto_ + 0.618033988749895, 1.0)
+                     : (Byte() << 8 | Byte()) / 65536.0;
+  }
+  bool Agotada() const { return datos_ && pos_ >= tamano_; }
 
  private:
+  unsigned Byte() { return pos_ < tamano_ ? datos_[pos_++] : 0u; }
+  std::mt19937_64 motor_;
+  const std::uint8_t* datos_ = nullptr;
+  std::size_t tamano_ = 0, pos_ = 0;
   double resto_ = 0;
-  unsigned Siguiente() { return pos_ < tamano_ ? datos_[pos_++] : 0u; }
-  const std::uint8_t* datos_;
-  std::size_t tamano_;
-  std::size_t pos_ = 0;
+};
+
+// The palette piece a cell shows: 0 when it is free, -1 when it shows no piece at all.
+inline int PiezaEn(const Partida& p, const Elemento& c) {
+  for (int k = 1; k < p.principal.paleta.Cuenta(); ++k) {
+    if (c.rotulo == p.principal.paleta[k].rotulo && c.fondo == p.principal.paleta[k].fondo) {
+      return k;
+    }
+  }
+  return c.fondo == colores::kCasillaVacia && c.rotulo.empty() ? 0 : -1;
+}
+
+inline std::vector<int> PiezasDeFila(const Partida& p, int fila) {
+  std::vector<int> piezas;
+  for (int i = 1; i <= p.NumCasillas; ++i) {
+    piezas.push_back(PiezaEn(p, p.principal.casillas[(fila - 1) * p.NumCasillas + i]));
+  }
+  return piezas;
+}
+
+// Whether a mark stands centred on a cell, drawn over it.
+inline bool Marcada(const Matriz& marcas, const Elemento& c) {
+  for (int i = 1; i < marcas.Cuenta(); ++i) {
+    const Elemento& m = marcas[i];
+    if (m.visible && m.z > c.z &&
+        std::abs(m.izquierda + m.ancho / 2 - c.izquierda - c.ancho / 2) +
+                std::abs(m.arriba + m.alto / 2 - c.arriba - c.alto / 2) <
+            1e-6) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// The first rule of the game that its state breaks, or "".
+inline std::string Incumplida(const Juego& j) {
+  const Partida& p = j.partida();
+  const Ajustes& a = p.ajustes;
+  const RegistroPrincipal& v = p.principal;
+  const int n = p.NumCasillas, intentos = a.Intentos();
+  if (a.Casillas() < 3 || a.Casillas() > 10 || intentos < 1 || intentos > 20 ||
+      a.Fichas() < a.Casillas() || a.Fichas() > a.LimiteFichas() ||
+      a.LimiteFichas() != a.LimiteSegunTabla() || (a.Jugar() == JugarCon::Vacio && !a.Colores()) ||
+      n != a.Casillas() || p.NumFichas != a.Fichas()) {
+    return "settings out of bounds, or not those of the game";
+  }
+  // Rows of cells 3000 twips wide below the palette's panel; the window grows with the rows.
+  const double tope = v.fondoPaleta.alto + 120, alto = tope + 300 * intentos + 800;
+  if (v.fondoPaleta.alto != (p.NumFichas <= 13 ? 600 : 960) ||
+      v.casillas.Cuenta() - 1 != n * intentos || v.alto != alto || v.arriba != (9000 - alto) / 2 ||
+      v.reloj.arriba != alto - 1055 || v.fondoTablero.alto != alto + v.arriba - 20) {
+    return "board or window size";
+  }
+  for (int k = 1; k < v.casillas.Cuenta(); ++k) {
+    const Elemento& c = v.casillas[k];
+    if (c.ancho != 3000.0 / n || c.alto != 300 || c.arriba != tope + 300 * ((k - 1) / n) ||
+        std::abs(c.izquierda - (120 + 3000.0 / n * ((k - 1) % n))) > 1e-9 || !c.visible ||
+        PiezaEn(p, c) < 0 || (c.fijada && !Marcada(v.anillos, c))) {
+      return "cell " + std::to_string(k) + " out of place, with no piece, or fixed unringed";
+    }
+  }
+  // Pieces by kind and colour, the visible ones packed thirteen to a row, the others crossed
+  // out wherever they stand.
+  int visibles = 0;
+  for (int i = 1; i < v.paleta.Cuenta(); ++i) {
+    const Elemento& f = v.paleta[i];
+    const ColorFicha& tabla = kTablaColores[std::min(i, 13) - 1];
+    if (f.rotulo != (a.Jugar() == JugarCon::Numeros  ? std::to_string(i - 1)
+                     : a.Jugar() == JugarCon::Letras ? std::string(1, char('A' + i - 1))
+                                                     : "") ||
+        (a.Colores() ? f.fondo != tabla.fondo || f.tinta != tabla.tinta
+                     : (f.fondo != colores::kGrisClaro && f.fondo != colores::kCaraSistema) ||
+                           f.tinta != colores::kNegro) ||
+        (v.marcoPaleta.visible && f.z > v.marcoPaleta.z)) {
+      return "palette piece " + std::to_string(i);
+    }
+    if (f.visible &&
+        (f.izquierda != 120 + 375 * (visibles % 13) || f.arriba != 120 + 375 * (visibles++ / 13))) {
+      return "palette not packed at piece " + std::to_string(i);
+    }
+    for (int k = 1; k < v.casillas.Cuenta() && !f.visible; ++k) {
+      if (PiezaEn(p, v.casillas[k]) == i && !Marcada(v.cruces, v.casillas[k])) {
+        return "discarded piece " + std::to_string(i) + " not crossed out";
+      }
+    }
+  }
+  if (v.paleta.Cuenta() - 1 != p.NumFichas || visibles < n) {
+    return "palette size";
+  }
+  // The row being filled agrees with its cells; "OK" sends only a full row; the cursor lies
+  // over a cell of it, drawn above it.
+  const int base = (p.FilaActual - 1) * n;
+  const Elemento& bajo = v.casillas[std::clamp(p.CasillaActual, 1, v.casillas.Ultimo())];
+  if (j.FilaEnJuego() &&
+      (p.Tablero !=
+           [&] {
+             std::vector<int> t = PiezasDeFila(p, p.FilaActual);
+             t.insert(t.begin(), 0);
+             return t;
+           }() ||
+       (v.okHabilitado && std::count(p.Tablero.begin() + 1, p.Tablero.end(), 0) > 0) ||
+       (v.cursor.visible &&
+        (p.CasillaActual <= base || p.CasillaActual > base + n ||
+         v.cursor.izquierda != bajo.izquierda || v.cursor.arriba != bajo.arriba ||
+         v.cursor.ancho != bajo.ancho || v.cursor.z < bajo.z)))) {
+    return "current row, OK or cursor";
+  }
+  // The clock runs with the game and reads "0" whenever it is stopped.
+  if ((p.RelojEnMarcha && v.intervaloReloj != 100) ||
+      (v.intervaloReloj == 0 && v.reloj.rotulo != "0")) {
+    return "clock";
+  }
+  // Every row sent that did not end the game is scored beside it, as marks or as text.
+  if (v.puntuaciones.Cuenta() != p.FilaActual - (p.Ganada || p.FilaActual > intentos) ||
+      v.simbolosHabilitado == p.ModoSimbolos || v.textoHabilitado != p.ModoSimbolos) {
+    return "scored rows, or score menus";
+  }
+  int marca[2] = {1, 1};  // the next circle and rectangle
+  for (int fila = 1; fila < v.puntuaciones.Cuenta(); ++fila) {
+    const Puntuacion s = ContarAciertos(std::span(p.Solucion).subspan(1), PiezasDeFila(p, fila));
+    const Elemento& texto = v.puntuaciones[fila];
+    const double arriba = tope + 300 * (fila - 1);
+    bool bien = texto.rotulo == "  " + std::to_string(s.muertos) + " muerto/s.   " +
+                                    std::to_string(s.tocados) + " tocado/s." &&
+                texto.arriba == arriba && texto.izquierda == 3300 &&
+                texto.visible != p.ModoSimbolos && texto.alineacion == Alineacion::Izquierda;
+    for (int m = 0; m < s.muertos + s.tocados && bien; ++m) {
+      const int t = m >= s.muertos;
+      const Matriz& marcas = t ? v.tocados : v.muertos;
+      const int i = marca[t]++;
+      bien = i < marcas.Cuenta() && marcas[i].izquierda == 3300 + 250 * m &&
+             marcas[i].arriba == arriba + 60 * t && marcas[i].visible == p.ModoSimbolos;
+    }
+    if (!bien) {
+      return "score of row " + std::to_string(fila);
+    }
+  }
+  if (marca[0] != v.muertos.Cuenta() || marca[1] != v.tocados.Cuenta() ||
+      (p.Ganada && PiezasDeFila(p, p.FilaActual - 1) !=
+                       std::vector<int>(p.Solucion.begin() + 1, p.Solucion.end()))) {
+    return "stray score marks, or a win without the solution";
+  }
+  // The small window showing the solution.
+  const RegistroFichas& s = p.ventanaFichas;
+  for (int i = 0; i <= 12 && s.visible && s.titulo != textos::kRecuperar; ++i) {
+    const Elemento& c = s.celdas[i];
+    if (c.visible != (i < n) || s.alto != 960 || s.ancho != std::max((n + 1) * 375.0, 3435.0) ||
+        s.fondo != (s.titulo == textos::kSolucion ? colores::kNegro : colores::kGrisClaro) ||
+        (i < n && (c.izquierda != 195 + 375 * i ||
+                   PiezaEn(p, c) != p.Solucion[static_cast<std::size_t>(i) + 1]))) {
+      return "solution window";
+    }
+  }
+  return "";
+}
+
+// What must hold at the moment a message shows, and the icon it shows it with.
+inline std::string MensajeIndebido(const Juego& j, const PlataformaFalsa::MensajeVisto& m) {
+  const Partida& p = j.partida();
+  const RegistroPrincipal& v = p.principal;
+  bool fijada = false;
+  for (int k = 1; k < v.casillas.Cuenta(); ++k) {
+    fijada = fijada || (v.casillas[k].fijada && PiezaEn(p, v.casillas[k]) == p.FichaActual);
+  }
+  int visibles = 0;
+  for (int i = 1; i < v.paleta.Cuenta(); ++i) {
+    visibles += v.paleta[i].visible;
+  }
+  const std::vector<int> fila = PiezasDeFila(p, std::min(p.FilaActual, p.ajustes.Intentos()));
+  const std::vector<int> ultima = PiezasDeFila(p, p.ajustes.Intentos());
+  const std::map<std::string, std::pair<bool, Icono>> reglas = {
+      {textos::kFelicidades, {!p.ventanaFichas.visible, Icono::Informacion}},
+      {textos::kViendoSolucion, {p.ventanaFichas.visible, Icono::Informacion}},
+      {textos::kRepetidas,
+       {!p.ajustes.Repetidos() && std::set<int>(fila.begin(), fila.end()).size() < fila.size(),
+        Icono::Informacion}},
+      {textos::kNoMasDesechos, {visibles == p.NumCasillas, Icono::Exclamacion}},
+      {textos::kFijada, {fijada, Icono::Exclamacion}},
+      {textos::kFijarTodas, {std::count(ultima.begin(), ultima.end(), 0) == 1, Icono::Exclamacion}},
+      {textos::kNadaQueRecuperar, {visibles == p.NumFichas, Icono::Exclamacion}},
+      {textos::kSinTexto, {p.ajustes.Jugar() == JugarCon::Vacio, Icono::Exclamacion}},
+      {textos::kPocosColores, {!p.ajustes.Colores() && p.NumFichas > 13, Icono::Exclamacion}},
+      {textos::kNuevaPartida, {p.RelojEnMarcha, Icono::Pregunta}},
+      {textos::kReiniciar, {PiezasDeFila(p, 1) != std::vector(p.NumCasillas, 0), Icono::Pregunta}},
+      {textos::kVerSolucion, {!p.ventanaFichas.visible, Icono::Pregunta}},
+  };
+  const auto regla = reglas.find(m.texto);
+  return regla == reglas.end() || !regla->second.first || regla->second.second != m.icono ||
+                 (m.botones == Botones::OkCancelar) != (m.icono == Icono::Pregunta)
+             ? "message out of place: " + m.texto
+             : "";
+}
+
+// A game played by presses chosen from a source, its settings file at `ini`.
+class Jugador {
+ public:
+  Jugador(Fuente& fuente, const std::filesystem::path& ini)
+      : juego(std::make_unique<Juego>(plataforma, ini)), fuente_(fuente) {
+    plataforma.azar = [this] { return fuente_.Real(); };
+    plataforma.responder = [this](const PlataformaFalsa::MensajeVisto& m) {
+      Fallar(MensajeIndebido(*juego, m));
+      return fuente_.Elegir(4) == 0 ? Respuesta::Cancelar : Respuesta::Ok;
+    };
+    plataforma.alMenuQuitar = [this] { ElegirEnMenu(); };
+    plataforma.alMostrarModal = [this](Ventana v) {
+      v == Ventana::Opciones ? EnOpciones() : v == Ventana::Fichas ? EnSelector() : void();
+    };
+    ElegirAjustes();  // what an earlier run left in the settings file
+    archivo_ajustes::Guardar(ini, P().ajustes);
+  }
+
+  // Starts the program and plays up to `eventos` events; returns the first broken rule or
+  // escaped exception, or "".
+  std::string Jugar(int eventos) {
+    try {
+      Anotar("start");
+      juego->Arrancar();
+      for (int i = 0; i < eventos && !fuente_.Agotada() && fallo_.empty(); ++i) {
+        const int tableros = P().principal.tablerosConstruidos;
+        Evento();
+        if (P().principal.tablerosConstruidos != tableros) {
+          Fallar(TableroNuevo());
+        }
+        Fallar(Incumplida(*juego));
+      }
+    } catch (const std::exception& e) {
+      Fallar(std::string("exception: ") + e.what());
+    }
+    return fallo_;
+  }
+
+  PlataformaFalsa plataforma;
+  std::unique_ptr<Juego> juego;
+  std::string registro;  // the events played, one a line
+
+ private:
+  const Partida& P() const { return juego->partida(); }
+  const RegistroPrincipal& V() const { return juego->partida().principal; }
+  void Anotar(const std::string& evento) { registro += evento + "\n"; }
+  void Fallar(const std::string& fallo) { fallo_ = fallo_.empty() ? fallo : fallo_; }
+  int Boton() {
+    const int b = fuente_.Elegir(4);
+    return b < 2 ? kBotonIzquierdo : b == 2 ? kBotonDerecho : kBotonCentral;
+  }
+
+  // The options dialog's controls, moved the way the player would.
+  void ElegirAjustes() {
+    juego->ElegirRepetidos(fuente_.Elegir(2));
+    juego->ElegirJugarCon(fuente_.Elegir(3));
+    juego->ElegirColores(fuente_.Elegir(2));
+    juego->MoverCasillas(3 + fuente_.Elegir(8));
+    juego->MoverIntentos(1 + fuente_.Elegir(20));
+    const Ajustes& a = P().ajustes;
+    juego->MoverFichas(a.MinFichas() + fuente_.Elegir(a.LimiteFichas() - a.MinFichas() + 1));
+  }
+  void EnOpciones() {
+    juego->ActivarOpciones();
+    ElegirAjustes();
+    const bool cerrar = fuente_.Elegir(4) == 0;
+    Anotar(cerrar ? "options closed" : "options accepted");
+    cerrar ? juego->CerrarOpciones() : juego->AceptarOpciones();
+  }
+  // The picker shows the discarded pieces in palette order; a press on one gives it back.
+  void EnSelector() {
+    const RegistroFichas& s = P().ventanaFichas;
+    int celdas = 0;
+    for (int i = 1; i < V().paleta.Cuenta(); ++i) {
+      if (!V().paleta[i].visible && PiezaEn(P(), s.celdas[celdas++]) != i) {
+        Fallar("picker does not show the discarded pieces");
+      }
+    }
+    if (s.ancho != std::max((celdas + 1) * 375.0, 3435.0) || s.alto != 960 ||
+        !s.celdas[celdas - 1].visible || s.celdas[celdas].visible) {
+      Fallar("picker size");
+    }
+    const int elegida = fuente_.Elegir(celdas + 1) - 1;  // hidden cells take no presses
+    Anotar(elegida < 0 ? "picker closed" : "picker cell " + std::to_string(elegida));
+    const int pieza = elegida < 0 ? 0 : PiezaEn(P(), s.celdas[elegida]);
+    elegida < 0 ? juego->CerrarVentanaFichas() : juego->ElegirRecuperada(elegida);
+    if (s.visible || (pieza > 0 && !V().paleta[pieza].visible)) {
+      Fallar("picker still open, or its piece not recovered");
+    }
+  }
+  void ElegirEnMenu() {
+    const int item = fuente_.Elegir(3), pieza = P().FichaActual;
+    const std::size_t vistos = plataforma.mensajes.size();
+    Anotar(item == 0 ? "Desechar" : item == 1 ? "No Fijar" : "menu dismissed");
+    item == 0 ? juego->Desechar() : item == 1 ? juego->NoFijar() : void();
+    if (item == 0 && plataforma.mensajes.size() == vistos &&
+        (V().paleta[pieza].visible || V().marcoPaleta.visible ||
+         (juego->FilaEnJuego() && std::count(P().Tablero.begin(), P().Tablero.end(), pieza)))) {
+      Fallar("discarded piece still in play");
+    }
+  }
+
+  // Right after a set-up: an empty board waiting for its first piece.
+  std::string TableroNuevo() const {
+    for (int k = 1; k < V().casillas.Cuenta(); ++k) {
+      if (PiezaEn(P(), V().casillas[k]) != 0 || V().casillas[k].fijada) {
+        return "new board not empty";
+      }
+    }
+    return P().FilaActual != 1 || P().CasillaActual != 1 || !V().cursor.visible ||
+                   V().okHabilitado || P().RelojEnMarcha || P().ventanaFichas.visible ||
+                   V().cruces.Cuenta() != 1 || V().anillos.Cuenta() != 1
+               ? "new board not ready for its first piece"
+               : "";
+  }
+
+  void Evento() {
+    const RegistroPrincipal& v = V();
+    const int n = P().NumCasillas;
+    const int fila = std::clamp(P().FilaActual, 1, P().ajustes.Intentos());
+    const int e = fuente_.Elegir(20);
+    // Now and then a player who peeks at the solution on show plays its piece.
+    const int p = P().ventanaFichas.visible && fuente_.Elegir(2) == 0
+                      ? P().Solucion[static_cast<std::size_t>((P().CasillaActual - 1) % n + 1)]
+                      : 1 + fuente_.Elegir(v.paleta.Cuenta() - 1);
+    if (e < 4) {  // mostly cells of the current row
+      const int k = fuente_.Elegir(4) == 0 ? 1 + fuente_.Elegir(v.casillas.Cuenta() - 1)
+                                           : (fila - 1) * n + 1 + fuente_.Elegir(n);
+      const int b = Boton();
+      Anotar("cell " + std::to_string(k) + " button " + std::to_string(b));
+      juego->PulsarCasilla(k, b);
+    } else if (e == 9 && v.paleta[p].visible) {  // the pointer over a piece
+      Anotar("hover " + std::to_string(p));
+      const bool nueva = p != P().FichaBajoRaton;
+      juego->PasarSobreFicha(p);
+      if (nueva && (!v.marcoPaleta.visible || v.marcoPaleta.izquierda != v.paleta[p].izquierda ||
+                    v.marcoPaleta.arriba != v.paleta[p].arriba)) {
+        Fallar("hover frame not on the piece");
+      }
+    } else if (e < 9 && v.paleta[p].visible) {  // a press on a piece: discarded ones take none
+      const int b = fuente_.Elegir(5) == 0 ? Boton() : kBotonIzquierdo;
+      Anotar("piece " + std::to_string(p) + " button " + std::to_string(b));
+      const bool coloca = b == kBotonIzquierdo && v.cursor.visible && juego->FilaEnJuego() &&
+                          v.cursor.borde == colores::kNegro;
+      const int casilla = P().CasillaActual;
+      const bool arranca = !P().RelojEnMarcha;
+      juego->PulsarFicha(p, b);
+      // Placed where the cursor was; the clock starts; the cursor moves on to the lowest free
+      // position, or the row can be sent.
+      const auto libre = std::find(P().Tablero.begin() + 1, P().Tablero.end(), 0);
+      const int siguiente = (fila - 1) * n + static_cast<int>(libre - P().Tablero.begin());
+      if (coloca && (PiezaEn(P(), v.casillas[casilla]) != p || !P().RelojEnMarcha ||
+                     (arranca && P().HoraInicio != plataforma.reloj) ||
+                     (libre == P().Tablero.end()
+                          ? v.cursor.visible || !v.okHabilitado
+                          : P().CasillaActual != siguiente || v.cursor.borde != colores::kNegro))) {
+        Fallar("piece not placed, or cursor not moved on");
+      }
+    } else if ((e == 10 || e == 11) && v.okHabilitado) {
+      Anotar("OK");
+      juego->Enviar();
+    } else if (e >= 12 && e < 18) {
+      const std::pair<const char*, void (Juego::*)()> menus[] = {
+          {"Nuevo", &Juego::Nuevo},
+          {"Opciones", &Juego::AbrirOpciones},
+          {"Recuperar", &Juego::Recuperar},
+          {"Solución", &Juego::VerSolucion},
+          {"Cambiar color", &Juego::CambiarColor},
+          {"Símbolos or Texto", v.simbolosHabilitado ? &Juego::VerSimbolos : &Juego::VerTexto}};
+      Anotar(menus[e - 12].first);
+      ((*juego).*menus[e - 12].second)();
+      if (e == 15 && P().ventanaFichas.visible && fuente_.Elegir(3) == 0) {
+        Anotar("solution closed");
+        juego->CerrarVentanaFichas();
+      }
+    } else if (e >= 18 && v.intervaloReloj > 0) {
+      plataforma.reloj += 0.1 + fuente_.Elegir(100);
+      Anotar("tick");
+      const bool enMarcha = P().RelojEnMarcha;
+      juego->Tic();
+      const auto segundos = static_cast<long long>(std::floor(plataforma.reloj - P().HoraInicio));
+      if (enMarcha ? v.reloj.rotulo != std::to_string(segundos) : v.intervaloReloj != 0) {
+        Fallar("clock shows " + v.reloj.rotulo);
+      }
+    }
+  }
+
+  Fuente& fuente_;
+  std::string fallo_;
 };
 
 // A folder in memory when there is one: every accepted options dialog writes the file.
@@ -64,295 +437,5 @@ inline std::filesystem::path CarpetaRapida() {
   return std::filesystem::is_directory("/dev/shm", e) ? std::filesystem::path("/dev/shm")
                                                       : std::filesystem::temp_directory_path();
 }
-
-// The first rule the game's state breaks, or "" when all hold.
-inline std::string Incumplida(const Juego& j) {
-  std::ostringstream fallo;
-  const Ajustes& a = j.partida().ajustes;
-  if (a.Casillas() < 3 || a.Casillas() > 10 || a.Intentos() < 1 || a.Intentos() > 20 ||
-      a.Fichas() < a.Casillas() || a.Fichas() > a.LimiteFichas() ||
-      a.LimiteFichas() != a.LimiteSegunTabla() || (a.Jugar() == JugarCon::Vacio && !a.Colores())) {
-    return "settings out of bounds";
-  }
-  const RegistroPrincipal& f = j.partida().principal;
-  const int n = j.partida().NumCasillas;
-  if (f.casillas.Cuenta() - 1 != n * a.Intentos()) {
-    return "board has " + std::to_string(f.casillas.Cuenta() - 1) + " cells";
-  }
-  const Matriz& paleta = f.paleta;
-  if (paleta.Cuenta() - 1 != j.partida().NumFichas) {
-    return "palette size";
-  }
-  auto muestra = [&](const Elemento& celda, int p) {
-    return celda.rotulo == paleta[p].rotulo && celda.fondo == paleta[p].fondo;
-  };
-  for (int k = 1; k < f.casillas.Cuenta(); ++k) {
-    const Elemento& celda = f.casillas[k];
-    const bool libre = celda.rotulo.empty() && celda.fondo == colores::kCasillaVacia;
-    bool pieza = false;
-    for (int p = 1; p < paleta.Cuenta() && !pieza; ++p) {
-      pieza = muestra(celda, p);
-    }
-    if (!libre && !pieza) {
-      return "cell " + std::to_string(k) + " shows no piece";
-    }
-  }
-  if (static_cast<int>(j.partida().Solucion.size()) != n + 1) {
-    return "solution size";
-  }
-  for (int p = 1; p <= n; ++p) {
-    const int s = j.partida().Solucion[static_cast<std::size_t>(p)];
-    if (s < 1 || s > j.partida().NumFichas) {
-      return "solution piece out of range";
-    }
-    for (int q = 1; q < p && !a.Repetidos(); ++q) {
-      if (j.partida().Solucion[static_cast<std::size_t>(q)] == s) {
-        return "solution repeats a piece";
-      }
-    }
-  }
-  if (j.partida().RelojEnMarcha) {
-    if (j.partida().FilaActual < 1 || j.partida().FilaActual > a.Intentos()) {
-      return "current row " + std::to_string(j.partida().FilaActual);
-    }
-    const int base = (j.partida().FilaActual - 1) * n;
-    if (f.cursor.visible) {
-      const Elemento& celda = f.casillas[j.partida().CasillaActual];
-      if (j.partida().CasillaActual <= base || j.partida().CasillaActual > base + n ||
-          f.cursor.izquierda != celda.izquierda || f.cursor.arriba != celda.arriba) {
-        return "cursor off the current row";
-      }
-    }
-    bool completa = true;
-    for (int p = 1; p <= n; ++p) {
-      const Elemento& celda = f.casillas[base + p];
-      const int t = j.partida().Tablero[static_cast<std::size_t>(p)];
-      const bool libre = celda.fondo == colores::kCasillaVacia && celda.rotulo.empty();
-      completa = completa && t != 0;
-      if ((t == 0) != libre || (t != 0 && (t > j.partida().NumFichas || !muestra(celda, t)))) {
-        return "row entry " + std::to_string(p) + " disagrees with its cell";
-      }
-    }
-    if (f.okHabilitado && !completa) {
-      return "OK enabled on an incomplete row";
-    }
-  }
-  int visibles = 0;
-  for (int p = 1; p < paleta.Cuenta(); ++p) {
-    if (!paleta[p].visible) {
-      continue;
-    }
-    if (paleta[p].izquierda != 120 + 375 * (visibles % 13) ||
-        paleta[p].arriba != 120 + 375 * (visibles / 13)) {
-      return "palette not packed at piece " + std::to_string(p);
-    }
-    ++visibles;
-  }
-  if (visibles < n) {
-    return "fewer pieces than positions";
-  }
-  return "";
-}
-
-// A game played by clicks chosen from a source, its settings file at `ini`.
-class Jugador {
- public:
-  Jugador(Fuente& fuente, const std::filesystem::path& ini)
-      : fuente_(fuente), juego(plataforma, ini) {
-    plataforma.azar = [this] { return fuente_.Real(); };
-    plataforma.responder = [this] {
-      return fuente_.Elegir(4) == 0 ? Respuesta::Cancelar : Respuesta::Ok;
-    };
-    plataforma.alMenuQuitar = [this] {
-      switch (fuente_.Elegir(3)) {
-        case 0:
-          Anotar("Desechar");
-          juego.Desechar();
-          break;
-        case 1:
-          Anotar("No Fijar");
-          juego.NoFijar();
-          break;
-        default:
-          Anotar("menu dismissed");
-      }
-    };
-    plataforma.alMostrarModal = [this](Ventana v) { EnVentanaModal(v); };
-    Ajustes inicial;
-    AjustesAlAzar(inicial);
-    archivo_ajustes::Guardar(ini, inicial);
-  }
-
-  // Starts the program and plays up to `eventos` events; returns the first broken rule or
-  // escaped exception, or "".
-  std::string Jugar(int eventos) {
-    try {
-      Anotar("start");
-      juego.Arrancar();
-      for (int i = 0; i < eventos && !fuente_.Agotada(); ++i) {
-        Evento();
-        if (std::string fallo = Incumplida(juego); !fallo.empty()) {
-          return fallo;
-        }
-      }
-    } catch (const std::exception& e) {
-      return std::string("exception: ") + e.what();
-    }
-    return "";
-  }
-
-  std::string Registro() const {
-    std::string texto;
-    for (const std::string& e : registro_) {
-      texto += e + "\n";
-    }
-    return texto;
-  }
-
-  PlataformaFalsa plataforma;
-
- private:
-  Fuente& fuente_;
-
- public:
-  Juego juego;
-
- private:
-  void Anotar(std::string evento) { registro_.push_back(std::move(evento)); }
-
-  int Boton() {
-    const int b = fuente_.Elegir(4);
-    return b < 2 ? kBotonIzquierdo : b == 2 ? kBotonDerecho : kBotonCentral;
-  }
-
-  void AjustesAlAzar(Ajustes& a) {
-    a.SeleccionarRepetidos(fuente_.Elegir(2));
-    a.SeleccionarJugarCon(fuente_.Elegir(3));
-    a.SeleccionarColores(fuente_.Elegir(2));
-    a.SetCasillas(3 + fuente_.Elegir(8));
-    a.SetIntentos(1 + fuente_.Elegir(20));
-    a.SetFichas(a.MinFichas() + fuente_.Elegir(a.LimiteFichas() - a.MinFichas() + 1));
-  }
-
-  void EnVentanaModal(Ventana v) {
-    if (v == Ventana::Opciones) {
-      juego.ActivarOpciones();
-      // The dialog's controls, moved the way the player would.
-      const Ajustes& a = juego.partida().ajustes;
-      juego.ElegirRepetidos(fuente_.Elegir(2));
-      juego.ElegirJugarCon(fuente_.Elegir(3));
-      juego.ElegirColores(fuente_.Elegir(2));
-      juego.MoverCasillas(3 + fuente_.Elegir(8));
-      juego.MoverIntentos(1 + fuente_.Elegir(20));
-      juego.MoverFichas(a.MinFichas() + fuente_.Elegir(a.LimiteFichas() - a.MinFichas() + 1));
-      if (fuente_.Elegir(4) == 0) {
-        Anotar("options closed");
-        juego.CerrarOpciones();
-      } else {
-        Anotar("options accepted");
-        juego.AceptarOpciones();
-      }
-    } else if (v == Ventana::Fichas) {
-      if (fuente_.Elegir(5) == 0) {
-        Anotar("picker closed");
-        juego.CerrarVentanaFichas();
-      } else {
-        const int celda = fuente_.Elegir(27);
-        Anotar("picker cell " + std::to_string(celda));
-        juego.ElegirRecuperada(celda);
-      }
-    }
-  }
-
-  void Evento() {
-    const RegistroPrincipal& f = juego.partida().principal;
-    const int fila = std::clamp(juego.partida().FilaActual, 1, juego.partida().ajustes.Intentos());
-    switch (fuente_.Elegir(20)) {
-      case 0:
-      case 1:
-      case 2:
-      case 3: {  // mostly cells of the current row
-        const int k = fuente_.Elegir(4) == 0 ? 1 + fuente_.Elegir(f.casillas.Cuenta() - 1)
-                                             : (fila - 1) * juego.partida().NumCasillas + 1 +
-                                                   fuente_.Elegir(juego.partida().NumCasillas);
-        const int b = Boton();
-        Anotar("cell " + std::to_string(k) + " button " + std::to_string(b));
-        juego.PulsarCasilla(k, b);
-        break;
-      }
-      case 4:
-      case 5:
-      case 6:
-      case 7:
-      case 8: {
-        const int p = 1 + fuente_.Elegir(f.paleta.Cuenta() - 1);
-        if (!f.paleta[p].visible) {
-          break;  // a discarded piece takes no clicks
-        }
-        const int b = fuente_.Elegir(5) == 0 ? Boton() : kBotonIzquierdo;
-        Anotar("piece " + std::to_string(p) + " button " + std::to_string(b));
-        juego.PulsarFicha(p, b);
-        break;
-      }
-      case 9: {
-        const int p = 1 + fuente_.Elegir(f.paleta.Cuenta() - 1);
-        if (f.paleta[p].visible) {
-          Anotar("hover " + std::to_string(p));
-          juego.PasarSobreFicha(p);
-        }
-        break;
-      }
-      case 10:
-      case 11:
-        if (f.okHabilitado) {
-          Anotar("OK");
-          juego.Enviar();
-        }
-        break;
-      case 12:
-        Anotar("Nuevo");
-        juego.Nuevo();
-        break;
-      case 13:
-        Anotar("Opciones");
-        juego.AbrirOpciones();
-        break;
-      case 14:
-        Anotar("Recuperar");
-        juego.Recuperar();
-        break;
-      case 15:
-        Anotar("Solución");
-        juego.VerSolucion();
-        if (juego.partida().ventanaFichas.visible && fuente_.Elegir(3) == 0) {
-          Anotar("solution closed");
-          juego.CerrarVentanaFichas();
-        }
-        break;
-      case 16:
-        Anotar("Cambiar color");
-        juego.CambiarColor();
-        break;
-      case 17:
-        if (f.simbolosHabilitado) {
-          Anotar("Símbolos");
-          juego.VerSimbolos();
-        } else {
-          Anotar("Texto");
-          juego.VerTexto();
-        }
-        break;
-      default:
-        if (f.intervaloReloj > 0) {
-          plataforma.reloj += 0.1 + fuente_.Elegir(100);
-          Anotar("tick");
-          juego.Tic();
-        }
-        break;
-    }
-  }
-
-  std::vector<std::string> registro_;
-};
 
 }  // namespace quorbel::prueba

@@ -21,43 +21,36 @@ class PlataformaFalsa : public Plataforma {
     Botones botones;
   };
 
-  std::deque<double> aleatorios;  // the next random numbers; running out fails the test
-  int aleatoriosUsados = 0;
+  std::deque<double> aleatorios;  // running out fails the test unless `azar` is set
+  std::function<double()> azar;
   double reloj = 1000;
   std::deque<Respuesta> respuestas;
+  std::function<Respuesta(const MensajeVisto&)> responder;
   std::vector<MensajeVisto> mensajes;
   std::vector<Ventana> modales;
-  std::vector<Ventana> alFrente;
   std::vector<std::string> abiertos;
-  int menusQuitar = 0;
-  int siembras = 0;
   std::string directorio = "/nonexistent";
-  std::function<void(Ventana)> alMostrarModal;  // plays what the player does in the window
-  std::function<void()> alMenuQuitar;           // chooses an item of the context menu
-  std::function<double()> azar;                 // random numbers once the script is used up
-  std::function<Respuesta()> responder;         // answers once the scripted ones are used up
+  std::function<void(Ventana)> alMostrarModal;  // what the player does in a modal window
+  std::function<void()> alMenuQuitar;           // the item chosen in the context menu
 
-  void Sembrar() override { ++siembras; }
+  void Sembrar() override {}
   double Aleatorio() override {
-    if (aleatorios.empty() && azar) {
-      ++aleatoriosUsados;
-      return azar();
-    }
-    if (aleatorios.empty()) {
+    if (aleatorios.empty() && !azar) {
       throw std::runtime_error("random script ran out");
     }
-    double r = aleatorios.front();
-    aleatorios.pop_front();
-    ++aleatoriosUsados;
+    const double r = aleatorios.empty() ? azar() : aleatorios.front();
+    if (!aleatorios.empty()) {
+      aleatorios.pop_front();
+    }
     return r;
   }
   double Segundos() override { return reloj; }
   Respuesta Mensaje(const std::string& texto, Icono icono, Botones botones) override {
     mensajes.push_back({texto, icono, botones});
     if (respuestas.empty()) {
-      return responder ? responder() : Respuesta::Ok;
+      return responder ? responder(mensajes.back()) : Respuesta::Ok;
     }
-    Respuesta r = respuestas.front();
+    const Respuesta r = respuestas.front();
     respuestas.pop_front();
     return r;
   }
@@ -67,9 +60,8 @@ class PlataformaFalsa : public Plataforma {
       alMostrarModal(ventana);
     }
   }
-  void TraerAlFrente(Ventana ventana) override { alFrente.push_back(ventana); }
+  void TraerAlFrente(Ventana) override {}
   void MostrarMenuQuitar() override {
-    ++menusQuitar;
     if (alMenuQuitar) {
       alMenuQuitar();
     }
@@ -78,18 +70,14 @@ class PlataformaFalsa : public Plataforma {
   void Abrir(const std::string& documento) override { abiertos.push_back(documento); }
 
   std::string UltimoMensaje() const { return mensajes.empty() ? "" : mensajes.back().texto; }
-
-  // Scripts n random numbers spread over [0, 1), enough to deal any game.
-  void Variado(int n) {
-    for (int i = 0; i < n; ++i) {
-      aleatorios.push_back(std::fmod(i * 0.618034, 1.0));
-    }
+  // Random numbers spread over [0, 1) for as long as they are asked for.
+  void Variado() {
+    azar = [x = 0.0]() mutable { return x = std::fmod(x + 0.618033988749895, 1.0); };
   }
-
   // Scripts the random numbers that draw exactly these pieces out of `fichas`.
   void Solucion(std::initializer_list<int> piezas, int fichas) {
     for (int p : piezas) {
-      aleatorios.push_back((p - 1 + 0.5) / fichas);
+      aleatorios.push_back((p - 0.5) / fichas);
     }
   }
 };

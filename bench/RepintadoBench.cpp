@@ -8,24 +8,30 @@ class RepintadoBench : public QObject {
 
  private slots:
   void fullRepaintOfTheLargestGame() {
-    const Ajustes a = AjustesMayores();
+    Ajustes a;  // the largest game: 10 positions, 20 attempts, 26 plain letters
+    a.SeleccionarColores(1);
+    a.SeleccionarJugarCon(0);
+    a.SetCasillas(10);
+    a.SetIntentos(20);
+    a.SetFichas(26);
     Programa p({}, &a);
+    Juego& juego = p.app->juego();
     // A board worth drawing: nineteen scored rows with their marks and texts.
     for (int fila = 1; fila < 20; ++fila) {
-      p.juego().VerTexto();
+      juego.VerTexto();
       for (int i = 1; i <= 10; ++i) {
-        p.juego().PulsarFicha(i + fila % 5, kBotonIzquierdo);
+        juego.PulsarFicha(i + fila % 5, kBotonIzquierdo);
       }
-      p.juego().Enviar();
+      juego.Enviar();
     }
-    QCOMPARE(p.juego().partida().principal.puntuaciones.Cuenta() - 1, 19);
+    QCOMPARE(juego.partida().principal.puntuaciones.Cuenta() - 1, 19);
     QWidget& ventana = p.app->principal();
     QImage imagen(ventana.size(), QImage::Format_ARGB32_Premultiplied);
     QBENCHMARK {
       ventana.render(&imagen);
     }
-    const QPoint celda = p.vista()->mapTo(
-        &ventana, Rectangulo(p.juego().partida().principal.casillas[200]).center());
+    const QPoint celda =
+        p.vista()->mapTo(&ventana, Rectangulo(juego.partida().principal.casillas[200]).center());
     QCOMPARE(imagen.pixelColor(celda + QPoint(6, 0)), QColor(255, 192, 255));
   }
 };

@@ -1,0 +1,115 @@
+// The main window and the small window, with real widgets and real mouse events.
+#include <QMenuBar>
+
+#include "Ayudante.h"
+
+namespace quorbel::prueba {
+
+class VentanasTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void aGameWithTheMouse() {
+    Ajustes dos;
+    dos.SetIntentos(2);
+    Programa p({Pieza(3), Pieza(1), Pieza(4), Pieza(2)}, &dos);
+    VentanaPrincipal& w = p.app->principal();
+    const RegistroPrincipal& v = p.P().principal;
+    QTest::mouseMove(p.vista(), Rectangulo(v.paleta[7]).center());  // the hover frame follows
+    QCOMPARE(v.marcoPaleta.izquierda, v.paleta[7].izquierda);
+    p.Pulsar(v.casillas[2], Qt::RightButton);  // a right press turns the cursor red
+    QCOMPARE(v.cursor.borde, colores::kRojoClaro);
+    p.Pulsar(v.casillas[1]);
+    p.Fila({5, 6, 7, 8});
+    QVERIFY(w.temporizador()->isActive() && !w.ok()->isEnabled());
+    p.Fila({1, 2, 3, 4});  // the last row missed: the solution shows
+    QVERIFY(ComoLaReferencia(&p.app->ventanaFichas(), QStringLiteral("solucion-perdida")));
+    QTRY_VERIFY(!w.temporizador()->isActive());  // stopped at its next tick
+    p.app->plataforma().aleatoriosGuionados = {Pieza(1), Pieza(2), Pieza(3), Pieza(4)};
+    p.Accion("MnuNew")->trigger();  // nothing to ask: a new deal hides the solution
+    QVERIFY(!p.app->ventanaFichas().isVisible());
+    QString texto;
+    Responder(&texto);
+    p.Fila({1, 2, 3, 4});
+    QCOMPARE(texto, QStringLiteral("Felicidades! Lo has resuelto!"));
+    Responder(nullptr);
+    p.Accion("MnuSoluc")->trigger();
+    w.close();  // closing the program closes the small window too
+    QVERIFY(!p.app->ventanaFichas().isVisible());
+  }
+
+  void aidsWithTheMouse() {
+    Programa p({Pieza(1), Pieza(2), Pieza(3), Pieza(4)});
+    p.Pulsar(p.P().principal.casillas[2], Qt::RightButton);
+    p.Fila({2, 5, 6, 7});  // piece 2 fixed at position 2, down the board
+    p.Fila({3, 9, 10});
+    p.Quitar(5, "MnuDescart");
+    QString texto;
+    Responder(&texto);
+    p.Quitar(2, "MnuDescart");
+    QCOMPARE(texto, QStringLiteral("Esa ficha está fijada."));
+    QVERIFY(ComoLaReferencia(&p.app->principal(), QStringLiteral("ayudas")));
+    AlAbrirse([&](QWidget* w) {  // the picker is modal; a press on its cell takes the piece back
+      QVERIFY(w == &p.app->ventanaFichas() && w->isModal());
+      QVERIFY(ComoLaReferencia(w, QStringLiteral("recuperar")));
+      QTest::mouseClick(p.app->ventanaFichas().vista(), Qt::LeftButton, {},
+                        Rectangulo(p.P().ventanaFichas.celdas[0]).center());
+    });
+    p.Accion("MnuRecupera")->trigger();
+    QVERIFY(p.P().principal.paleta[5].visible && !p.app->ventanaFichas().isVisible());
+    p.Quitar(2, "MnuNoFijar");
+    QCOMPARE(p.P().principal.casillas[14].rotulo, std::string(""));
+    // The picker closed through its frame, even over the solution, recovers nothing.
+    p.Quitar(9, "MnuDescart");
+    Responder(nullptr);
+    p.Accion("MnuSoluc")->trigger();
+    AlAbrirse([](QWidget* w) { w->close(); });
+    p.Accion("MnuRecupera")->trigger();
+    QVERIFY(!p.P().principal.paleta[9].visible && !p.app->ventanaFichas().isModal());
+    p.Accion("MnuTexto")->trigger();
+    p.Accion("MnuCambiar")->trigger();
+    QVERIFY(!p.Accion("MnuTexto")->isEnabled() && p.Accion("MnuSimbol")->isEnabled());
+    QVERIFY(ComoLaReferencia(&p.app->principal(), QStringLiteral("sencillas-texto")));
+  }
+
+  void theSmallWindowStaysClosedHoweverItWasClosed() {
+    Programa p;
+    VentanaFichas& s = p.app->ventanaFichas();
+    for (bool cierre : {true, false}) {
+      Responder(nullptr);
+      p.Accion("MnuSoluc")->trigger();
+      QVERIFY(s.isVisible());
+      // Its frame's close button at once, or the window system taking it away without a
+      // close event: the next event must not bring it back.
+      cierre ? (void)s.windowHandle()->close() : s.hide();
+      QTest::mouseMove(p.vista(), Rectangulo(p.P().principal.paleta[3]).center());
+      QVERIFY(!s.isVisible() && !p.P().ventanaFichas.visible);
+    }
+  }
+
+  void menusAndTheLookOfTheBoards() {
+    Programa p;
+    QVERIFY(ComoLaReferencia(&p.app->principal(), QStringLiteral("principal-defecto")));
+    Ajustes mayor;  // 10 positions, 20 attempts, 26 plain letters
+    archivo_ajustes::CargarDesde("1,1,0,10,20,26", mayor);
+    Programa q({}, &mayor);
+    QVERIFY(ComoLaReferencia(&q.app->principal(), QStringLiteral("principal-mayor")));
+    QStringList items;
+    for (QAction* a : p.app->principal().findChildren<QAction*>()) {
+      items << a->objectName() + QLatin1Char('=') + a->text();
+    }
+    for (const char* item :
+         {"MnuNew=Nuevo", "MnuOpcion=Opciones", "MnuCambiar=Cambiar color", "MnuSimbol=Símbolos",
+          "MnuTexto=Texto", "MnuRecupera=Recuperar", "MnuSoluc=Solución", "MnuDescart=Desechar",
+          "MnuNoFijar=No Fijar", "MnuHelp=Como Jugar", "MnuInfo=Acerca de..."}) {
+      QVERIFY2(items.contains(QString::fromUtf8(item)), item);
+    }
+    QVERIFY(!p.app->principal().menuBar()->actions().contains(
+        p.app->principal().menuQuitar()->menuAction()));
+  }
+};
+
+}  // namespace quorbel::prueba
+
+QTEST_MAIN(quorbel::prueba::VentanasTest)
+#include "VentanasTest.moc"
