@@ -1,10 +1,11 @@
 #include "Aplicacion.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QScreen>
 
 #include "DialogoOpciones.h"
 #include "PlataformaQt.h"
+#include "Teclas.h"
 #include "VentanaFichas.h"
 #include "VentanaPrincipal.h"
 
@@ -12,8 +13,13 @@ namespace quorbel {
 
 Aplicacion::Aplicacion(std::filesystem::path rutaAjustes)
     : plataforma_(std::make_unique<PlataformaQt>(*this)),
-      juego_(std::make_unique<Juego>(*plataforma_, std::move(rutaAjustes))),
-      principal_(std::make_unique<VentanaPrincipal>(*this)) {
+      juego_(std::make_unique<Juego>(*plataforma_, std::move(rutaAjustes))) {
+  // The menus' access keys show only while they are used: one style for the whole program,
+  // set before its first window.
+  if (!qobject_cast<EstiloTeclas*>(QApplication::style())) {
+    QApplication::setStyle(new EstiloTeclas);
+  }
+  principal_ = std::make_unique<VentanaPrincipal>(*this);
   ventanaFichas_ = new VentanaFichas(*this, principal_.get());
   opciones_ = new DialogoOpciones(*this, principal_.get());
 }
@@ -28,6 +34,7 @@ void Aplicacion::Iniciar() {
     principal_->move(area.x() + (area.width() - principal_->width()) / 2, principal_->y());
   }
   principal_->show();
+  principal_->activateWindow();  // the board takes the keyboard
 }
 
 void Aplicacion::Despachar(const std::function<void(Juego&)>& manejador) {

@@ -85,6 +85,7 @@ DialogoOpciones::DialogoOpciones(Aplicacion& app, QWidget* padre)
     barra->setObjectName(QString::fromLatin1(d.barra));
     barra->setSingleStep(1);
     barra->setPageStep(1);
+    barra->setFocusPolicy(Qt::StrongFocus);  // the arrows move it
     Colocar(barra, 240, 600, 495, 255);
     lecturas_[i] = lectura;
     barras_[i] = barra;
@@ -123,6 +124,15 @@ DialogoOpciones::DialogoOpciones(Aplicacion& app, QWidget* padre)
   Colocar(ok_, 3720, 240, 375, 855);
   connect(ok_, &QPushButton::clicked, this,
           [this] { app_.Despachar([](Juego& j) { j.AceptarOpciones(); }); });
+
+  // The keyboard goes through the dialog as it reads: the sliders left to right, the option
+  // groups, then "OK".
+  QWidget* orden[] = {barras_[0],    barras_[1],    barras_[2],  jugarCon_[0],
+                      jugarCon_[1],  jugarCon_[2],  colores_[0], colores_[1],
+                      repetidos_[0], repetidos_[1], ok_};
+  for (std::size_t i = 1; i < std::size(orden); ++i) {
+    setTabOrder(orden[i - 1], orden[i]);
+  }
 }
 
 void DialogoOpciones::Mostrar() {

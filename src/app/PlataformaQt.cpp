@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QCursor>
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QEventLoop>
@@ -101,7 +100,7 @@ void PlataformaQt::TraerAlFrente(Ventana ventana) {
 
 void PlataformaQt::MostrarMenuQuitar() {
   app_.Sincronizar();
-  app_.principal().menuQuitar()->exec(QCursor::pos());
+  app_.principal().menuQuitar()->exec(app_.principal().PuntoMenuQuitar());
 }
 
 std::string PlataformaQt::DirectorioPrograma() {

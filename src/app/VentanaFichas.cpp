@@ -1,11 +1,15 @@
 #include "VentanaFichas.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 #include <algorithm>
 
 #include "Aplicacion.h"
 #include "Dibujos.h"
+#include "Teclado.h"
+#include "Teclas.h"
+#include "Textos.h"
 #include "VistaTablero.h"
 
 namespace quorbel {
@@ -22,6 +26,7 @@ VentanaFichas::VentanaFichas(Aplicacion& app, QWidget* principal)
       app_(app),
       principal_(principal) {
   setObjectName(QStringLiteral("Form3"));
+  setFocusPolicy(Qt::StrongFocus);
   vista_ = new VistaTablero(
       [this](std::vector<Pieza>& piezas) {
         const Matriz& celdas = app_.juego().partida().ventanaFichas.celdas;
@@ -55,6 +60,11 @@ void VentanaFichas::Sincronizar() {
   }
   if (f.visible && !isVisible()) {
     Colocar();
+    // The solution stands beside the board without taking the keyboard from it; the picker
+    // takes it, to be answered.
+    const bool selector = f.titulo == textos::kRecuperar;
+    setAttribute(Qt::WA_ShowWithoutActivating, !selector);
+    Seleccionar(selector ? 0 : -1);
     show();
   } else if (!f.visible && isVisible()) {
     Ocultar();
@@ -73,6 +83,49 @@ void VentanaFichas::Colocar() {
     }
   }
   move(punto);
+}
+
+void VentanaFichas::Seleccionar(int celda) {
+  const Matriz& celdas = app_.juego().partida().ventanaFichas.celdas;
+  if (celda < 0 || (celda < celdas.Cuenta() && celdas[celda].visible)) {
+    seleccion_ = celda;
+    vista_->Resaltar(celda < 0 ? QRect() : Rectangulo(celdas[celda]));
+  }
+}
+
+// In the picker a piece's key, or the arrows and Return, take a piece back as a press on it
+// would; Escape closes the window as its frame would.
+void VentanaFichas::keyPressEvent(QKeyEvent* evento) {
+  const Partida& p = app_.juego().partida();
+  const Matriz& celdas = p.ventanaFichas.celdas;
+  int elegida = -1;
+  if (evento->key() == Qt::Key_Escape) {
+    close();
+    return;
+  }
+  if (p.ventanaFichas.titulo != textos::kRecuperar) {
+    QWidget::keyPressEvent(evento);
+    return;
+  }
+  if (evento->key() == Qt::Key_Left || evento->key() == Qt::Key_Right) {
+    Seleccionar(std::max(0, seleccion_ + (evento->key() == Qt::Key_Left ? -1 : 1)));
+    return;
+  }
+  if (evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter) {
+    elegida = seleccion_;
+  }
+  const int ficha = FichaDeTecla(p.ajustes.Jugar(), p.NumFichas, CaracterDeTecla(*evento));
+  for (int i = 0; i < celdas.Cuenta() && ficha > 0; ++i) {
+    const Elemento& pieza = p.principal.paleta[ficha];
+    if (celdas[i].visible && celdas[i].rotulo == pieza.rotulo && celdas[i].fondo == pieza.fondo) {
+      elegida = i;
+    }
+  }
+  if (elegida < 0) {
+    QWidget::keyPressEvent(evento);
+    return;
+  }
+  app_.Despachar([elegida](Juego& j) { j.ElegirRecuperada(elegida); });
 }
 
 void VentanaFichas::Ocultar() {

@@ -24,14 +24,17 @@ class VentanaFichas : public QWidget {
 
  protected:
   void hideEvent(QHideEvent* evento) override;
+  void keyPressEvent(QKeyEvent* evento) override;
 
  private:
   void Colocar();
+  void Seleccionar(int celda);
 
   Aplicacion& app_;
   QWidget* principal_;
   VistaTablero* vista_;
   bool ocultandoPorElJuego_ = false;
+  int seleccion_ = 0;  // the picker's cell that Return takes back
 };
 
 }  // namespace quorbel

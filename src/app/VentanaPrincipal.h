@@ -3,6 +3,7 @@
 #include <QMainWindow>
 
 class QAction;
+class QKeyEvent;
 class QMenu;
 class QPushButton;
 class QTimer;
@@ -24,12 +25,17 @@ class VentanaPrincipal : public QMainWindow {
   QMenu* menuQuitar() const { return menuQuitar_; }
   QPushButton* ok() const { return ok_; }
   QTimer* temporizador() const { return temporizador_; }
+  // Where the palette's context menu opens: at the piece when a key opened it, else at the
+  // pointer.
+  QPoint PuntoMenuQuitar();
 
  protected:
   void closeEvent(QCloseEvent* evento) override;
+  bool eventFilter(QObject* objeto, QEvent* evento) override;
 
  private:
   QAction* Item(QMenu* menu, const char* nombre, const QString& texto, void (*manejador)(Juego&));
+  bool Tecla(const QKeyEvent& evento);
 
   Aplicacion& app_;
   VistaTablero* vista_;
@@ -39,6 +45,7 @@ class VentanaPrincipal : public QMainWindow {
   QAction* verSimbolos_ = nullptr;
   QAction* verTexto_ = nullptr;
   int tablerosColocados_ = 0;
+  int fichaDelMenu_ = 0;  // the piece whose context menu a key opened
 };
 
 }  // namespace quorbel

@@ -1,7 +1,9 @@
 #include "VistaTablero.h"
 
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <algorithm>
 
 #include "Dibujos.h"
@@ -29,6 +31,31 @@ void VistaTablero::paintEvent(QPaintEvent*) {
   for (const Pieza& p : Visibles()) {
     Dibujar(pintor, *p.elemento);
   }
+  if (!resaltado_.isEmpty()) {
+    pintor.setPen(QPen(Qt::black, 2, Qt::DotLine));
+    pintor.drawRect(resaltado_.adjusted(2, 2, -2, -2));
+  }
+}
+
+void VistaTablero::Resaltar(QRect rectangulo) {
+  resaltado_ = rectangulo;
+  update();
+}
+
+bool VistaTablero::event(QEvent* evento) {
+  if (evento->type() == QEvent::ToolTip && ayuda) {
+    auto* e = static_cast<QHelpEvent*>(evento);
+    const Pieza p = Bajo(e->pos());
+    const QString texto = p.elemento ? ayuda(p) : QString();
+    if (texto.isEmpty()) {
+      QToolTip::hideText();
+      evento->ignore();
+    } else {
+      QToolTip::showText(e->globalPos(), texto, this, Rectangulo(*p.elemento));
+    }
+    return true;
+  }
+  return QWidget::event(evento);
 }
 
 Pieza VistaTablero::Bajo(QPoint punto) const {

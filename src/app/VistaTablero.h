@@ -27,6 +27,10 @@ class VistaTablero : public QWidget {
 
   // The element under a point of the widget, among those that take the mouse.
   Pieza Bajo(QPoint punto) const;
+  // The tooltip of an element, or nothing.
+  std::function<QString(const Pieza&)> ayuda;
+  // A dotted frame around an element chosen with the keyboard; an empty rectangle hides it.
+  void Resaltar(QRect rectangulo);
 
  signals:
   void pulsado(quorbel::Objetivo objetivo, int indice, int boton);
@@ -36,11 +40,13 @@ class VistaTablero : public QWidget {
   void paintEvent(QPaintEvent* evento) override;
   void mousePressEvent(QMouseEvent* evento) override;
   void mouseMoveEvent(QMouseEvent* evento) override;
+  bool event(QEvent* evento) override;
 
  private:
   std::vector<Pieza> Visibles() const;
   Recolector recoger_;
   std::function<Color()> fondo_;
+  QRect resaltado_;
 };
 
 }  // namespace quorbel

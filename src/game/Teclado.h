@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+#include "Ajustes.h"
+
+namespace quorbel {
+
+// The key that names each palette piece: its caption ("0"-"9", "A"-"Z"), or, for pieces without
+// one, "1"-"9", "0", "A", "B", "C" in palette order. Empty for a piece that has no key.
+std::string TeclaDeFicha(JugarCon jugar, int ficha);
+
+// The piece among the game's `fichas` that a typed character names, either case; 0 when it
+// names none.
+int FichaDeTecla(JugarCon jugar, int fichas, char tecla);
+
+}  // namespace quorbel
