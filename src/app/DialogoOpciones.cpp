@@ -85,7 +85,8 @@ DialogoOpciones::DialogoOpciones(Aplicacion& app, QWidget* padre)
     barra->setObjectName(QString::fromLatin1(d.barra));
     barra->setSingleStep(1);
     barra->setPageStep(1);
-    barra->setFocusPolicy(Qt::StrongFocus);  // the arrows move it
+    barra->setFocusPolicy(Qt::StrongFocus);  // the arrows move it, Right to more
+    barra->setInvertedControls(false);
     Colocar(barra, 240, 600, 495, 255);
     lecturas_[i] = lectura;
     barras_[i] = barra;

@@ -57,10 +57,25 @@ Respuesta PlataformaQt::Mensaje(const std::string& texto, Icono icono, Botones b
   if (botones == Botones::OkCancelar) {
     caja.setEscapeButton(QMessageBox::Cancel);
   }
-  return caja.exec() == QMessageBox::Ok ? Respuesta::Ok : Respuesta::Cancelar;
+  const bool ok = caja.exec() == QMessageBox::Ok;
+  DevolverTeclado();
+  return ok ? Respuesta::Ok : Respuesta::Cancelar;
+}
+
+// A window manager gives the main window the keyboard back when a modal window closes; the
+// program asks for it too, so that typing plays on without one.
+void PlataformaQt::DevolverTeclado() {
+  if (app_.principal().isVisible() && !QApplication::activeModalWidget()) {
+    app_.principal().activateWindow();
+  }
 }
 
 void PlataformaQt::MostrarModal(Ventana ventana) {
+  MostrarVentana(ventana);
+  DevolverTeclado();
+}
+
+void PlataformaQt::MostrarVentana(Ventana ventana) {
   switch (ventana) {
     case Ventana::Fichas: {
       VentanaFichas& fichas = app_.ventanaFichas();

@@ -33,6 +33,9 @@ class PlataformaQt : public Plataforma {
   std::function<void(const QString&)> abrirGuion;
 
  private:
+  void MostrarVentana(Ventana ventana);
+  void DevolverTeclado();
+
   Aplicacion& app_;
   std::mt19937_64 generador_;
   QElapsedTimer reloj_;

@@ -62,9 +62,9 @@ void VentanaFichas::Sincronizar() {
     Colocar();
     // The solution stands beside the board without taking the keyboard from it; the picker
     // takes it, to be answered.
-    const bool selector = f.titulo == textos::kRecuperar;
-    setAttribute(Qt::WA_ShowWithoutActivating, !selector);
-    Seleccionar(selector ? 0 : -1);
+    setAttribute(Qt::WA_ShowWithoutActivating, f.titulo != textos::kRecuperar);
+    seleccion_ = 0;
+    vista_->Resaltar(QRect());  // the keyboard's choice shows once the arrows are used
     show();
   } else if (!f.visible && isVisible()) {
     Ocultar();
@@ -87,10 +87,10 @@ void VentanaFichas::Colocar() {
 
 void VentanaFichas::Seleccionar(int celda) {
   const Matriz& celdas = app_.juego().partida().ventanaFichas.celdas;
-  if (celda < 0 || (celda < celdas.Cuenta() && celdas[celda].visible)) {
+  if (celda < celdas.Cuenta() && celdas[celda].visible) {
     seleccion_ = celda;
-    vista_->Resaltar(celda < 0 ? QRect() : Rectangulo(celdas[celda]));
   }
+  vista_->Resaltar(Rectangulo(celdas[seleccion_]));
 }
 
 // In the picker a piece's key, or the arrows and Return, take a piece back as a press on it

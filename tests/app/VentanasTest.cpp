@@ -98,10 +98,10 @@ class VentanasTest : public QObject {
     for (QAction* a : p.app->principal().findChildren<QAction*>()) {
       items << a->objectName() + QLatin1Char('=') + a->text();
     }
-    for (const char* item :
-         {"MnuNew=Nuevo", "MnuOpcion=Opciones", "MnuCambiar=Cambiar color", "MnuSimbol=Símbolos",
-          "MnuTexto=Texto", "MnuRecupera=Recuperar", "MnuSoluc=Solución", "MnuDescart=Desechar",
-          "MnuNoFijar=No Fijar", "MnuHelp=Como Jugar", "MnuInfo=Acerca de..."}) {
+    for (const char* item : {"MnuNew=&Nuevo", "MnuOpcion=&Opciones", "MnuCambiar=&Cambiar color",
+                             "MnuSimbol=&Símbolos", "MnuTexto=&Texto", "MnuRecupera=R&ecuperar",
+                             "MnuSoluc=&Solución", "MnuDescart=&Desechar", "MnuNoFijar=&No Fijar",
+                             "MnuHelp=Como &Jugar", "MnuInfo=&Acerca de..."}) {
       QVERIFY2(items.contains(QString::fromUtf8(item)), item);
     }
     QVERIFY(!p.app->principal().menuBar()->actions().contains(

@@ -5,6 +5,7 @@
 
 #include "Mesa.h"
 #include "Puntuacion.h"
+#include "Teclado.h"
 
 namespace quorbel::prueba {
 namespace {
@@ -209,6 +210,20 @@ TEST(Recuperar, PickerIsAsWideAsItsPiecesButNoNarrowerThanTheSolution) {
     }
     m.juego.Recuperar();
     EXPECT_DOUBLE_EQ(m.P().ventanaFichas.ancho, ancho);
+  }
+}
+
+TEST(Teclado, EachPieceHasOneKeyAndNoKeyNamesAPieceBeyondTheGame) {
+  for (auto [jugar, fichas, tecla, ficha] : {std::tuple{JugarCon::Numeros, 10, '0', 1},
+                                             {JugarCon::Numeros, 6, '6', 0},
+                                             {JugarCon::Letras, 13, 'm', 13},
+                                             {JugarCon::Letras, 13, 'N', 0},
+                                             {JugarCon::Vacio, 13, '0', 10},
+                                             {JugarCon::Vacio, 13, 'c', 13},
+                                             {JugarCon::Vacio, 9, '0', 0},
+                                             {JugarCon::Vacio, 13, 'D', 0}}) {
+    EXPECT_EQ(FichaDeTecla(jugar, fichas, tecla), ficha) << tecla;
+    EXPECT_EQ(ficha ? TeclaDeFicha(jugar, ficha)[0] : 0, ficha ? std::toupper(tecla) : 0);
   }
 }
 

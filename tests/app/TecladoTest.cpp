@@ -1,0 +1,127 @@
+// Whole games, the aids and the dialogs played from the keyboard alone.
+#include <QScrollBar>
+#include <QToolTip>
+
+#include "Ayudante.h"
+
+namespace quorbel::prueba {
+
+class TecladoTest : public QObject {
+  Q_OBJECT
+
+  static void Teclas(QWidget* w, const QString& teclas, Qt::KeyboardModifiers mods = {}) {
+    for (QChar c : teclas) {
+      QTest::keyClick(w, static_cast<Qt::Key>(c.toUpper().unicode()), mods);
+    }
+  }
+
+ private slots:
+  void aWholeGameByKeys_data() {
+    QTest::addColumn<QString>("ajustes");
+    QTest::addColumn<QString>("fila");
+    QTest::newRow("numbers") << "1,0,1,4,10,10"
+                             << "0123";
+    QTest::newRow("letters, either case") << "1,0,0,4,10,13"
+                                          << "abCD";
+  }
+  void aWholeGameByKeys() {
+    QFETCH(QString, ajustes);
+    QFETCH(QString, fila);
+    Ajustes a;
+    archivo_ajustes::CargarDesde(ajustes.toStdString(), a);
+    Programa p(
+        {Pieza(1, a.Fichas()), Pieza(2, a.Fichas()), Pieza(3, a.Fichas()), Pieza(4, a.Fichas())},
+        &a);
+    QTRY_COMPARE(QApplication::focusWidget(), p.vista());  // typing plays at once
+    Responder(nullptr);
+    QTest::keyClick(p.vista(), Qt::Key_S, Qt::AltModifier);  // "&Solución", then Escape
+    QVERIFY(p.app->ventanaFichas().isVisible());
+    QTest::keyClick(p.vista(), Qt::Key_Escape);
+    QVERIFY(!p.app->ventanaFichas().isVisible());
+    Teclas(p.vista(), fila.right(3) + fila.left(1));
+    QTest::keyClick(p.vista(), Qt::Key_Return);  // a row scored, no win
+    QCOMPARE(p.P().FilaActual, 2);
+    Teclas(p.vista(), fila.left(2) + QStringLiteral("Z"));  // not a piece: nothing happens
+    QTest::keyClick(p.vista(), Qt::Key_Return);             // "OK" is off
+    QCOMPARE(p.P().FilaActual, 2);
+    QTest::keyClick(p.vista(), Qt::Key_End);
+    QTest::keyClick(p.vista(), Qt::Key_Left);
+    Teclas(p.vista(), fila.mid(2, 1) + fila.right(1));
+    QString texto;
+    Responder(&texto);
+    QTest::keyClick(p.vista(), Qt::Key_Enter);
+    QCOMPARE(texto, QStringLiteral("Felicidades! Lo has resuelto!"));
+  }
+
+  void aidsByKeys() {
+    Ajustes vacio;  // pieces without captions take 1-9, 0, A, B, C
+    archivo_ajustes::CargarDesde("1,0,2,4,10,13", vacio);
+    Programa p({Pieza(1, 13), Pieza(2, 13), Pieza(3, 13), Pieza(4, 13)}, &vacio);
+    QTest::keyClick(p.vista(), Qt::Key_Right);
+    QTest::keyClick(p.vista(), Qt::Key_Space);  // the cursor turns red: the next piece is fixed
+    Teclas(p.vista(), QStringLiteral("0"));
+    QCOMPARE(p.P().Tablero[2], 10);
+    QCOMPARE(PiezaDe(p, p.P().principal.casillas[10]), 10);  // copied down its column
+    Teclas(p.vista(), QStringLiteral("c"));                  // at the lowest free position
+    QCOMPARE(p.P().Tablero[1], 13);
+    auto desechar = [](QWidget* menu) { QTest::keyClick(menu, Qt::Key_D); };  // "&Desechar"
+    AlAbrirse<QMenu>(desechar);
+    QTest::keyClick(p.vista(), Qt::Key_7, Qt::ShiftModifier);
+    QVERIFY(!p.P().principal.paleta[7].visible);
+    Teclas(p.vista(), QStringLiteral("7"));  // a discarded piece's key does nothing
+    QCOMPARE(p.P().Tablero[3], 0);
+    AlAbrirse<QMenu>([](QWidget* menu) { QTest::keyClick(menu, Qt::Key_Escape); });
+    QTest::keyClick(p.vista(), Qt::Key_9, Qt::ShiftModifier);  // its menu, closed with Escape
+    QVERIFY(p.P().principal.paleta[9].visible);
+    AlAbrirse<QMenu>(desechar);
+    QTest::keyClick(p.vista(), Qt::Key_8, Qt::ShiftModifier);
+    // The picker takes the arrows and Return, or a piece's key.
+    AlAbrirse([](QWidget* w) {
+      QTest::keyClick(w, Qt::Key_Right);
+      QTest::keyClick(w, Qt::Key_Return);
+    });
+    p.Accion("MnuRecupera")->trigger();
+    QVERIFY(p.P().principal.paleta[8].visible && !p.P().principal.paleta[7].visible);
+    AlAbrirse([](QWidget* w) { QTest::keyClick(w, Qt::Key_7); });
+    p.Accion("MnuRecupera")->trigger();
+    QVERIFY(p.P().principal.paleta[7].visible);
+    // Each piece names its key; the shortcuts reach the menus.
+    QCOMPARE(p.vista()->ayuda({&p.P().principal.paleta[10], Objetivo::Ficha, 10}),
+             QStringLiteral("Tecla: 0"));
+    QCOMPARE(p.Accion("MnuNew")->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+    QCOMPARE(p.Accion("MnuHelp")->shortcut(), QKeySequence(Qt::Key_F1));
+  }
+
+  void optionsDialogInReadingOrder() {
+    Programa p;
+    QStringList orden;
+    AlAbrirse([&](QWidget*) {
+      for (int i = 0; i < 7; ++i) {  // one stop for each group of options
+        orden << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      }
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);   // back on the first slider
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);  // "OK"
+    });
+    p.Accion("MnuOpcion")->trigger();
+    QCOMPARE(orden, (QStringList{"HScroll1", "HScroll2", "HScroll3", "Option3(0)", "Option2(0)",
+                                 "Option1(0)", "Command1"}));
+    QCOMPARE(p.P().NumCasillas, 5);
+  }
+
+ private:
+  static int PiezaDe(Programa& p, const Elemento& casilla) {
+    for (int k = 1; k < p.P().principal.paleta.Cuenta(); ++k) {
+      const Elemento& f = p.P().principal.paleta[k];
+      if (f.rotulo == casilla.rotulo && f.fondo == casilla.fondo) {
+        return k;
+      }
+    }
+    return 0;
+  }
+};
+
+}  // namespace quorbel::prueba
+
+QTEST_MAIN(quorbel::prueba::TecladoTest)
+#include "TecladoTest.moc"
