@@ -19,7 +19,10 @@ class PlataformaMedida : public Plataforma {
   void MostrarModal(Ventana) override {}
   void TraerAlFrente(Ventana) override {}
   void MostrarMenuQuitar() override {}
+  void MensajeConFichas(const std::string&, const std::vector<Elemento>&) override {}
   std::string DirectorioPrograma() override { return "/nonexistent"; }
+  std::string CarpetaDatos() override { return ""; }
+  std::string Hoy() override { return "2026-12-07"; }
   void Abrir(const std::string&) override {}
 
  private:

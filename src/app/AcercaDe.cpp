@@ -68,7 +68,6 @@ AcercaDe::AcercaDe(Aplicacion& app, QWidget* padre)
   // Title and icon come from the main window each time the box is shown.
   const VentanaPrincipal& principal = app_.principal();
   setWindowTitle(QStringLiteral("Acerca de Quorbel"));
-  setWindowIcon(principal.windowIcon());
   auto* icono = new QLabel(this);
   icono->setObjectName(QStringLiteral("imgIcono"));
   icono->setGeometry(Px(349), Px(180), Px(480), Px(480));

@@ -1,9 +1,11 @@
 #include "Aplicacion.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QScreen>
 
 #include "DialogoOpciones.h"
+#include "Dibujos.h"
 #include "PlataformaQt.h"
 #include "Teclas.h"
 #include "VentanaFichas.h"
@@ -19,6 +21,8 @@ Aplicacion::Aplicacion(std::filesystem::path rutaAjustes)
   if (!qobject_cast<EstiloTeclas*>(QApplication::style())) {
     QApplication::setStyle(new EstiloTeclas);
   }
+  // Every window of the game, message boxes included, carries its icon.
+  QApplication::setWindowIcon(QIcon(DibujarIcono(32)));
   principal_ = std::make_unique<VentanaPrincipal>(*this);
   ventanaFichas_ = new VentanaFichas(*this, principal_.get());
   opciones_ = new DialogoOpciones(*this, principal_.get());

@@ -5,15 +5,21 @@
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QEventLoop>
+#include <QGridLayout>
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPainter>
+#include <QStandardPaths>
 #include <QUrl>
 
 #include "AcercaDe.h"
 #include "Aplicacion.h"
 #include "DialogoOpciones.h"
+#include "Dibujos.h"
 #include "VentanaFichas.h"
 #include "VentanaPrincipal.h"
+#include "VentanaTiempos.h"
 
 namespace quorbel {
 
@@ -39,6 +45,15 @@ double PlataformaQt::Segundos() {
 }
 
 Respuesta PlataformaQt::Mensaje(const std::string& texto, Icono icono, Botones botones) {
+  return Caja(texto, icono, botones, {});
+}
+
+void PlataformaQt::MensajeConFichas(const std::string& texto, const std::vector<Elemento>& fichas) {
+  Caja(texto, Icono::Informacion, Botones::Ok, fichas);
+}
+
+Respuesta PlataformaQt::Caja(const std::string& texto, Icono icono, Botones botones,
+                             const std::vector<Elemento>& fichas) {
   app_.Sincronizar();  // the player sees the board as it stands when the box appears
   const QMessageBox::Icon icon = icono == Icono::Informacion   ? QMessageBox::Information
                                  : icono == Icono::Exclamacion ? QMessageBox::Warning
@@ -56,6 +71,30 @@ Respuesta PlataformaQt::Mensaje(const std::string& texto, Icono icono, Botones b
   caja.setDefaultButton(QMessageBox::Ok);
   if (botones == Botones::OkCancelar) {
     caja.setEscapeButton(QMessageBox::Cancel);
+  }
+  if (!fichas.empty()) {
+    // The pieces below the text, side by side as on the palette.
+    QPixmap dibujo(Px(375) * static_cast<int>(fichas.size()), Px(375));
+    dibujo.fill(Qt::transparent);
+    QPainter pintor(&dibujo);
+    for (std::size_t i = 0; i < fichas.size(); ++i) {
+      Elemento ficha = fichas[i];
+      ficha.izquierda = 375.0 * static_cast<double>(i);
+      ficha.arriba = 0;
+      Dibujar(pintor, ficha);
+    }
+    pintor.end();
+    auto* piezas = new QLabel(&caja);
+    piezas->setObjectName(QStringLiteral("Fichas"));
+    piezas->setPixmap(dibujo);
+    // Right under the box's text, in the same column.
+    auto* rejilla = qobject_cast<QGridLayout*>(caja.layout());
+    QLabel* texto = caja.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    int fila = 0, columna = 1, filas = 1, columnas = 1;
+    if (rejilla && texto) {
+      rejilla->getItemPosition(rejilla->indexOf(texto), &fila, &columna, &filas, &columnas);
+      rejilla->addWidget(piezas, fila + filas, columna);
+    }
   }
   const bool ok = caja.exec() == QMessageBox::Ok;
   DevolverTeclado();
@@ -97,6 +136,12 @@ void PlataformaQt::MostrarVentana(Ventana ventana) {
       app_.Sincronizar();
       app_.opciones().Mostrar();
       break;
+    case Ventana::MejoresTiempos: {
+      app_.Sincronizar();
+      VentanaTiempos tiempos(app_.juego().partida(), app_.juego().Tipo(), &app_.principal());
+      tiempos.exec();
+      break;
+    }
     case Ventana::AcercaDe: {
       app_.Sincronizar();
       AcercaDe caja(app_, app_.principal().isVisible() ? &app_.principal() : nullptr);
@@ -116,6 +161,14 @@ void PlataformaQt::TraerAlFrente(Ventana ventana) {
 void PlataformaQt::MostrarMenuQuitar() {
   app_.Sincronizar();
   app_.principal().menuQuitar()->exec(app_.principal().PuntoMenuQuitar());
+}
+
+std::string PlataformaQt::CarpetaDatos() {
+  return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
+}
+
+std::string PlataformaQt::Hoy() {
+  return QDate::currentDate().toString(Qt::ISODate).toStdString();
 }
 
 std::string PlataformaQt::DirectorioPrograma() {

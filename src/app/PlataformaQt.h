@@ -21,10 +21,13 @@ class PlataformaQt : public Plataforma {
   double Aleatorio() override;
   double Segundos() override;
   Respuesta Mensaje(const std::string& texto, Icono icono, Botones botones) override;
+  void MensajeConFichas(const std::string& texto, const std::vector<Elemento>& fichas) override;
   void MostrarModal(Ventana ventana) override;
   void TraerAlFrente(Ventana ventana) override;
   void MostrarMenuQuitar() override;
   std::string DirectorioPrograma() override;
+  std::string CarpetaDatos() override;
+  std::string Hoy() override;
   void Abrir(const std::string& documento) override;
 
   // For tests: random numbers to hand out before the generator's own, and a stand-in for
@@ -33,6 +36,8 @@ class PlataformaQt : public Plataforma {
   std::function<void(const QString&)> abrirGuion;
 
  private:
+  Respuesta Caja(const std::string& texto, Icono icono, Botones botones,
+                 const std::vector<Elemento>& fichas);
   void MostrarVentana(Ventana ventana);
   void DevolverTeclado();
 

@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QCursor>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPushButton>
@@ -39,7 +38,6 @@ void Recoger(const RegistroPrincipal& f, std::vector<Pieza>& piezas) {
 
 VentanaPrincipal::VentanaPrincipal(Aplicacion& app) : app_(app) {
   setObjectName(QStringLiteral("Form1"));
-  setWindowIcon(QIcon(DibujarIcono(32)));
   const Juego& juego = app_.juego();
   vista_ = new VistaTablero(
       [this](std::vector<Pieza>& p) { Recoger(app_.juego().partida().principal, p); },
@@ -93,6 +91,11 @@ VentanaPrincipal::VentanaPrincipal(Aplicacion& app) : app_(app) {
   Item(juegoMenu, "MnuOpcion", QStringLiteral("&Opciones"), [](Juego& j) { j.AbrirOpciones(); });
   Item(juegoMenu, "MnuCambiar", QStringLiteral("&Cambiar color"),
        [](Juego& j) { j.CambiarColor(); });
+  juegoMenu->addSeparator();
+  pista_ = Item(juegoMenu, "MnuPista", QStringLiteral("&Pista"), [](Juego& j) { j.PedirPista(); });
+  pista_->setShortcut(QKeySequence(QStringLiteral("Ctrl+H")));
+  Item(juegoMenu, "MnuTiempos", QStringLiteral("&Mejores tiempos"),
+       [](Juego& j) { j.VerMejoresTiempos(); });
   QMenu* resultados = barra->addMenu(QStringLiteral("&Resultados"));
   resultados->setObjectName(QStringLiteral("MnuAcierto"));
   verSimbolos_ =
@@ -210,6 +213,7 @@ void VentanaPrincipal::Sincronizar() {
   ok_->setEnabled(f.okHabilitado);
   verSimbolos_->setEnabled(f.simbolosHabilitado);
   verTexto_->setEnabled(f.textoHabilitado);
+  pista_->setEnabled(app_.juego().FilaEnJuego());  // from the deal until won or lost
   if (f.intervaloReloj <= 0) {
     temporizador_->stop();
   } else if (!temporizador_->isActive() || temporizador_->interval() != f.intervaloReloj) {

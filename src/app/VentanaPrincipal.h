@@ -44,6 +44,7 @@ class VentanaPrincipal : public QMainWindow {
   QMenu* menuQuitar_;
   QAction* verSimbolos_ = nullptr;
   QAction* verTexto_ = nullptr;
+  QAction* pista_ = nullptr;
   int tablerosColocados_ = 0;
   int fichaDelMenu_ = 0;  // the piece whose context menu a key opened
 };

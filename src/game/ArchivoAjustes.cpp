@@ -1,14 +1,10 @@
 #include "ArchivoAjustes.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cmath>
-#include <cstdio>
-#include <fstream>
-#include <system_error>
+#include <cstdlib>
+
+#include "Archivos.h"
 
 namespace quorbel::archivo_ajustes {
 
@@ -78,39 +74,6 @@ std::optional<double> Convertir(std::string_view numero) {
     return std::nullopt;
   }
   return valor;
-}
-
-std::optional<std::string> LeerAcotado(const std::filesystem::path& ruta) {
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(ruta, error)) {
-    return std::nullopt;
-  }
-  std::ifstream entrada(ruta, std::ios::binary);
-  if (!entrada) {
-    return std::nullopt;
-  }
-  std::string datos(kTamanoMaximo + 1, '\0');
-  entrada.read(datos.data(), static_cast<std::streamsize>(datos.size()));
-  datos.resize(static_cast<std::size_t>(entrada.gcount()));
-  if (datos.size() > kTamanoMaximo) {
-    return std::nullopt;
-  }
-  return datos;
-}
-
-bool EscribirTodo(int fd, const std::string& datos) {
-  std::size_t escrito = 0;
-  while (escrito < datos.size()) {
-    ssize_t n = ::write(fd, datos.data() + escrito, datos.size() - escrito);
-    if (n < 0) {
-      if (errno == EINTR) {
-        continue;
-      }
-      return false;
-    }
-    escrito += static_cast<std::size_t>(n);
-  }
-  return true;
 }
 
 }  // namespace
@@ -251,7 +214,7 @@ bool CargarDesde(std::string_view datos, Ajustes& ajustes) {
 }
 
 bool Cargar(const std::filesystem::path& ruta, Ajustes& ajustes) {
-  auto datos = LeerAcotado(ruta);
+  auto datos = archivos::LeerAcotado(ruta, kTamanoMaximo);
   return datos && CargarDesde(*datos, ajustes);
 }
 
@@ -263,18 +226,7 @@ std::string Formatear(const Ajustes& a) {
 }
 
 bool Guardar(const std::filesystem::path& ruta, const Ajustes& ajustes) {
-  std::string temporal = ruta.string() + ".XXXXXX";
-  int fd = ::mkstemp(temporal.data());
-  if (fd < 0) {
-    return false;
-  }
-  bool bien = ::fchmod(fd, 0644) == 0 && EscribirTodo(fd, Formatear(ajustes)) && ::fsync(fd) == 0;
-  bien = ::close(fd) == 0 && bien;
-  if (bien && std::rename(temporal.c_str(), ruta.c_str()) == 0) {
-    return true;
-  }
-  ::unlink(temporal.c_str());
-  return false;
+  return archivos::EscribirAtomico(ruta, Formatear(ajustes));
 }
 
 }  // namespace quorbel::archivo_ajustes

@@ -201,6 +201,7 @@ void Juego::VerSolucion() {
       Respuesta::Cancelar) {
     return;
   }
+  Ayudada = true;
   MostrarSolucion(textos::kSolucion, colores::kNegro);
 }
 

@@ -6,7 +6,9 @@
 
 #include "Ajustes.h"
 #include "ArchivoAjustes.h"
+#include "MejoresTiempos.h"
 #include "Plataforma.h"
+#include "Posibles.h"
 #include "Registro.h"
 
 namespace quorbel {
@@ -36,9 +38,14 @@ struct Partida {
   bool ModoSimbolos = false;  // scores shown as marks, not as text
   bool RelojEnMarcha = false;
   double HoraInicio = 0;
-  int FichaActual = 0;     // the piece whose context menu was opened last
-  int FichaBajoRaton = 0;  // the piece the hover frame was last put on
-  bool Ganada = false;     // a won game is over until the next set-up
+  int FichaActual = 0;                       // the piece whose context menu was opened last
+  int FichaBajoRaton = 0;                    // the piece the hover frame was last put on
+  bool Ganada = false;                       // a won game is over until the next set-up
+  bool Ayudada = false;                      // the solution was shown or a hint taken: no best time
+  std::vector<FilaPuntuada> filasPuntuadas;  // the rows sent in this game, with their scores
+
+  MejoresTiempos mejoresTiempos;
+  int puestoNuevo = -1;  // the best time just entered, for its window to show it
 
   RegistroPrincipal principal;
   RegistroFichas ventanaFichas;
@@ -47,7 +54,7 @@ struct Partida {
 // The game: its state and one method per thing the player does (a menu command, a press on
 // the board, a button, a timer tick). Each runs its steps in order and returns; the windows
 // then show the state as it stands. The methods are defined by concern: Preparacion.cpp,
-// Jugada.cpp, Ayudas.cpp, Apariencia.cpp, Opciones.cpp, Instrucciones.cpp.
+// Jugada.cpp, Ayudas.cpp, Apariencia.cpp, Opciones.cpp, Instrucciones.cpp, Pista.cpp.
 class Juego : private Partida {
  public:
   explicit Juego(Plataforma& plataforma,
@@ -97,6 +104,12 @@ class Juego : private Partida {
   void ComoJugar();
   void VerAcercaDe();
 
+  // --- A hint, and the best times.
+  void PedirPista();
+  void VerMejoresTiempos();
+  // The kind of game being played, whose best times count together.
+  TipoPartida Tipo() const;
+
   // True while the current row can still be played.
   bool FilaEnJuego() const;
   // Row of a board cell.
@@ -109,6 +122,7 @@ class Juego : private Partida {
   void GuardarAjustes();
 
   void Puntuar();
+  void AnotarVictoria();
   void MostrarSolucion(const std::string& titulo, Color fondo);
   void LlenarVentanaFichas(const std::vector<int>& fichas, const std::string& titulo, Color fondo);
   bool Fijar(int ficha, int casilla);
@@ -124,6 +138,7 @@ class Juego : private Partida {
 
   Plataforma& plataforma_;
   std::filesystem::path rutaAjustes_;
+  std::filesystem::path rutaTiempos_;  // empty when there is nowhere to keep them
 };
 
 }  // namespace quorbel

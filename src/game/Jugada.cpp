@@ -140,6 +140,8 @@ void Juego::Enviar() {
     return;
   }
 
+  filasPuntuadas.push_back(
+      {std::vector<int>(Tablero.begin() + 1, Tablero.end()), {Muertos, Tocados}});
   const double arriba = principal.casillas[primera].arriba;
   Elemento& texto = principal.puntuaciones[principal.Cargar(principal.puntuaciones)];
   texto.arriba = arriba;
@@ -201,8 +203,10 @@ void Juego::Puntuar() {
   if (Muertos == NumCasillas) {
     RelojEnMarcha = false;
     Ganada = true;
+    Ayudada = Ayudada || ventanaFichas.visible;
     plataforma_.Mensaje(ventanaFichas.visible ? textos::kViendoSolucion : textos::kFelicidades,
                         Icono::Informacion, Botones::Ok);
+    AnotarVictoria();
   }
 }
 

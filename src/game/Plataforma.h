@@ -1,6 +1,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
+
+#include "Registro.h"
 
 namespace quorbel {
 
@@ -9,7 +12,7 @@ enum class Botones { Ok, OkCancelar };
 enum class Respuesta { Ok, Cancelar };
 
 // The windows the game shows besides the main one; Fichas is the small window.
-enum class Ventana { Fichas, Opciones, AcercaDe };
+enum class Ventana { Fichas, Opciones, AcercaDe, MejoresTiempos };
 
 // What the game needs from the desktop. The program passes the Qt implementation; the tests
 // pass a fake with scripted random numbers, a clock they move and pre-answered messages.
@@ -26,6 +29,8 @@ class Plataforma {
 
   // A modal message box titled with the program's name; closing it counts as Cancel.
   virtual Respuesta Mensaje(const std::string& texto, Icono icono, Botones botones) = 0;
+  // A notice that shows pieces as the palette draws them, below its text.
+  virtual void MensajeConFichas(const std::string& texto, const std::vector<Elemento>& fichas) = 0;
 
   // Shows a window modally; returns once it is hidden or closed.
   virtual void MostrarModal(Ventana ventana) = 0;
@@ -36,6 +41,10 @@ class Plataforma {
 
   // The folder the program lies in.
   virtual std::string DirectorioPrograma() = 0;
+  // The folder that keeps the player's own data, the best times; "" for none.
+  virtual std::string CarpetaDatos() = 0;
+  // Today, written YYYY-MM-DD.
+  virtual std::string Hoy() = 0;
   // Hands a document path or an address to the desktop; failures are ignored.
   virtual void Abrir(const std::string& documento) = 0;
 };

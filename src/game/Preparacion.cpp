@@ -27,6 +27,10 @@ void Juego::Arrancar() {
   if (!archivo_ajustes::Cargar(rutaAjustes_, ajustes)) {
     GuardarAjustes();
   }
+  if (const std::string datos = plataforma_.CarpetaDatos(); !datos.empty()) {
+    rutaTiempos_ = std::filesystem::path(datos) / "mejores-tiempos.txt";
+    mejoresTiempos.Cargar(rutaTiempos_);
+  }
   plataforma_.Sembrar();
   principal.AlFrente(principal.fondoPaleta);
   NumCasillas = ajustes.Casillas();
@@ -150,6 +154,8 @@ void Juego::ConstruirTablero() {
   principal.okHabilitado = false;
   RelojEnMarcha = false;
   Ganada = false;
+  Ayudada = false;
+  filasPuntuadas.clear();
   ventanaFichas.visible = false;
 }
 

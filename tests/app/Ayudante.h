@@ -23,22 +23,39 @@
 
 namespace quorbel::prueba {
 
-// Runs `accion` inside the next modal window or popup menu of type T that opens.
+// Runs `accion` inside the next modal window or popup menu of type T that opens within two
+// seconds; a window that never opens leaves nothing waiting to answer a later one.
 template <typename T = QWidget>
 inline void AlAbrirse(std::function<void(QWidget*)> accion) {
   auto* reloj = new QTimer;
   reloj->setInterval(5);
-  QObject::connect(reloj, &QTimer::timeout, [reloj, accion] {
+  QObject::connect(reloj, &QTimer::timeout, [reloj, accion, vueltas = 0]() mutable {
     QWidget* w = QApplication::activePopupWidget();
     w = w ? w : QApplication::activeModalWidget();
-    if (w && w->isVisible() && qobject_cast<T*>(w)) {
+    const bool abierta = w && w->isVisible() && qobject_cast<T*>(w);
+    if (abierta || ++vueltas > 400) {
       reloj->stop();
       reloj->deleteLater();
+    }
+    if (abierta) {
       accion(w);
     }
   });
   reloj->start();
 }
+
+// Counts the events of a kind that a widget receives.
+struct Contador : QObject {
+  Contador(QObject* objeto, QEvent::Type tipo, int& cuenta) : tipo_(tipo), cuenta_(cuenta) {
+    objeto->installEventFilter(this);
+  }
+  bool eventFilter(QObject*, QEvent* evento) override {
+    cuenta_ += evento->type() == tipo_;
+    return false;
+  }
+  QEvent::Type tipo_;
+  int& cuenta_;
+};
 
 // Answers the next message box with the given button, recording its text.
 inline void Responder(QString* texto, QMessageBox::StandardButton boton = QMessageBox::Ok) {
@@ -80,6 +97,7 @@ struct Programa {
     if (ajustes) {
       archivo_ajustes::Guardar(Ini(), *ajustes);
     }
+    qputenv("XDG_DATA_HOME", carpeta.path().toUtf8());  // the best times, kept apart too
     Reiniciar(azar);
   }
   std::filesystem::path Ini() const {

@@ -1,4 +1,5 @@
 // The main window and the small window, with real widgets and real mouse events.
+#include <QLabel>
 #include <QMenuBar>
 
 #include "Ayudante.h"
@@ -17,21 +18,38 @@ class VentanasTest : public QObject {
     const RegistroPrincipal& v = p.P().principal;
     QTest::mouseMove(p.vista(), Rectangulo(v.paleta[7]).center());  // the hover frame follows
     QCOMPARE(v.marcoPaleta.izquierda, v.paleta[7].izquierda);
+    int pintadas = 0;  // every event shows its outcome at once
+    Contador contador(p.vista(), QEvent::Paint, pintadas);
     p.Pulsar(v.casillas[2], Qt::RightButton);  // a right press turns the cursor red
     QCOMPARE(v.cursor.borde, colores::kRojoClaro);
+    QTRY_VERIFY(pintadas > 0);
     p.Pulsar(v.casillas[1]);
     p.Fila({5, 6, 7, 8});
     QVERIFY(w.temporizador()->isActive() && !w.ok()->isEnabled());
     p.Fila({1, 2, 3, 4});  // the last row missed: the solution shows
-    QVERIFY(ComoLaReferencia(&p.app->ventanaFichas(), QStringLiteral("solucion-perdida")));
-    QTRY_VERIFY(!w.temporizador()->isActive());  // stopped at its next tick
+    VentanaFichas& s = p.app->ventanaFichas();
+    QVERIFY(ComoLaReferencia(&s, QStringLiteral("solucion-perdida")));
+    QCOMPARE(s.objectName(), QStringLiteral("Form3"));
+    QCOMPARE(s.frameGeometry().top(), w.frameGeometry().top());  // beside the board
+    QTRY_VERIFY(!w.temporizador()->isActive());                  // stopped at its next tick
     p.app->plataforma().aleatoriosGuionados = {Pieza(1), Pieza(2), Pieza(3), Pieza(4)};
     p.Accion("MnuNew")->trigger();  // nothing to ask: a new deal hides the solution
     QVERIFY(!p.app->ventanaFichas().isVisible());
     QString texto;
     Responder(&texto);
+    QStringList tiempos;  // a first win enters the best times, which show at once
+    AlAbrirse([&](QWidget* w) {
+      for (QLabel* l : w->findChildren<QLabel*>()) {
+        tiempos << l->objectName() + QLatin1Char('=') + l->text();
+      }
+      QTest::mouseClick(w->findChild<QPushButton*>(QStringLiteral("Cerrar")), Qt::LeftButton);
+    });
     p.Fila({1, 2, 3, 4});
     QCOMPARE(texto, QStringLiteral("Felicidades! Lo has resuelto!"));
+    QVERIFY2(tiempos.contains(
+                 QStringLiteral("Tipo=4 casillas · 10 fichas · 2 intentos · sin repetidas")) &&
+                 tiempos.contains(QStringLiteral("Puesto1=1")),
+             qPrintable(tiempos.join(QLatin1Char(','))));
     Responder(nullptr);
     p.Accion("MnuSoluc")->trigger();
     w.close();  // closing the program closes the small window too
@@ -70,6 +88,32 @@ class VentanasTest : public QObject {
     p.Accion("MnuCambiar")->trigger();
     QVERIFY(!p.Accion("MnuTexto")->isEnabled() && p.Accion("MnuSimbol")->isEnabled());
     QVERIFY(ComoLaReferencia(&p.app->principal(), QStringLiteral("sencillas-texto")));
+  }
+
+  void hintAndBestTimesFromTheMenu() {
+    Programa p({Pieza(1), Pieza(2), Pieza(3), Pieza(4)});
+    QString vacia;
+    AlAbrirse([&](QWidget* w) {
+      for (QLabel* l : w->findChildren<QLabel*>()) {
+        vacia += l->text();
+      }
+      w->close();
+    });
+    p.Accion("MnuTiempos")->trigger();
+    QVERIFY(vacia.contains(QStringLiteral("Todavía no hay tiempos para este tipo de partida.")));
+    p.Fila({1, 2, 3, 5});
+    p.Fila({1, 2, 4, 3});
+    p.Fila({1, 2, 3, 6});  // one code left: the hint's example is the solution
+    QVERIFY(p.Accion("MnuPista")->isEnabled());
+    AlAbrirse<QMessageBox>([](QWidget* caja) {
+      QVERIFY(ComoLaReferencia(caja, QStringLiteral("pista")));
+      static_cast<QMessageBox*>(caja)->accept();
+    });
+    p.Accion("MnuPista")->trigger();
+    QCOMPARE(p.Accion("MnuPista")->shortcut(), QKeySequence(QStringLiteral("Ctrl+H")));
+    Responder(nullptr);
+    p.Fila({1, 2, 3, 4});  // won with a hint: no best time
+    QVERIFY(!QApplication::activeModalWidget() && !p.Accion("MnuPista")->isEnabled());
   }
 
   void theSmallWindowStaysClosedHoweverItWasClosed() {

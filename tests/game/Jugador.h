@@ -165,8 +165,15 @@ inline std::string Incumplida(const Juego& j) {
     return "scored rows, or score menus";
   }
   int marca[2] = {1, 1};  // the next circle and rectangle
+  if (p.filasPuntuadas.size() + 1 != static_cast<std::size_t>(v.puntuaciones.Cuenta())) {
+    return "rows kept for the hint";
+  }
   for (int fila = 1; fila < v.puntuaciones.Cuenta(); ++fila) {
     const Puntuacion s = ContarAciertos(std::span(p.Solucion).subspan(1), PiezasDeFila(p, fila));
+    const FilaPuntuada& guardada = p.filasPuntuadas[static_cast<std::size_t>(fila - 1)];
+    if (guardada.piezas != PiezasDeFila(p, fila) || !(guardada.puntuacion == s)) {
+      return "row " + std::to_string(fila) + " kept for the hint differs from the board";
+    }
     const Elemento& texto = v.puntuaciones[fila];
     const double arriba = tope + 300 * (fila - 1);
     bool bien = texto.rotulo == "  " + std::to_string(s.muertos) + " muerto/s.   " +
@@ -415,7 +422,25 @@ class Jugador {
         Anotar("solution closed");
         juego->CerrarVentanaFichas();
       }
-    } else if (e >= 18 && v.intervaloReloj > 0) {
+    } else if (e == 18 && P().NumCasillas <= 5 && P().NumFichas <= 10) {
+      // A hint, in games small enough to count quickly: its example would have given every
+      // sent row its score, and it is drawn with the palette's pieces.
+      const std::size_t vistos = plataforma.mensajes.size();
+      Anotar("Pista");
+      juego->PedirPista();
+      if (plataforma.mensajes.size() > vistos) {
+        std::vector<int> ejemplo;
+        for (const Elemento& f : plataforma.mensajes.back().fichas) {
+          ejemplo.push_back(PiezaEn(P(), f));
+        }
+        for (const FilaPuntuada& f : P().filasPuntuadas) {
+          if (ejemplo.size() != static_cast<std::size_t>(P().NumCasillas) ||
+              !(ContarAciertos(ejemplo, f.piezas) == f.puntuacion) || !P().Ayudada) {
+            Fallar("hint's example is not a possible code");
+          }
+        }
+      }
+    } else if (e == 19 && v.intervaloReloj > 0) {
       plataforma.reloj += 0.1 + fuente_.Elegir(100);
       Anotar("tick");
       const bool enMarcha = P().RelojEnMarcha;

@@ -19,6 +19,7 @@ class PlataformaFalsa : public Plataforma {
     std::string texto;
     Icono icono;
     Botones botones;
+    std::vector<Elemento> fichas = {};
   };
 
   std::deque<double> aleatorios;  // running out fails the test unless `azar` is set
@@ -30,6 +31,7 @@ class PlataformaFalsa : public Plataforma {
   std::vector<Ventana> modales;
   std::vector<std::string> abiertos;
   std::string directorio = "/nonexistent";
+  std::string datos;  // where the best times are kept; nowhere unless a test says
   std::function<void(Ventana)> alMostrarModal;  // what the player does in a modal window
   std::function<void()> alMenuQuitar;           // the item chosen in the context menu
 
@@ -54,6 +56,9 @@ class PlataformaFalsa : public Plataforma {
     respuestas.pop_front();
     return r;
   }
+  void MensajeConFichas(const std::string& texto, const std::vector<Elemento>& fichas) override {
+    mensajes.push_back({texto, Icono::Informacion, Botones::Ok, fichas});
+  }
   void MostrarModal(Ventana ventana) override {
     modales.push_back(ventana);
     if (alMostrarModal) {
@@ -67,6 +72,8 @@ class PlataformaFalsa : public Plataforma {
     }
   }
   std::string DirectorioPrograma() override { return directorio; }
+  std::string CarpetaDatos() override { return datos; }
+  std::string Hoy() override { return "2026-12-07"; }
   void Abrir(const std::string& documento) override { abiertos.push_back(documento); }
 
   std::string UltimoMensaje() const { return mensajes.empty() ? "" : mensajes.back().texto; }

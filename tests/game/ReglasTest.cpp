@@ -2,8 +2,11 @@
 // the solution is drawn, the cursor's modes, what the aids do, and the questions asked.
 #include <algorithm>
 #include <fstream>
+#include <random>
+#include <set>
 
 #include "Mesa.h"
+#include "Posibles.h"
 #include "Puntuacion.h"
 #include "Teclado.h"
 
@@ -41,6 +44,53 @@ TEST(Puntuar, CountsEachPieceOfRowAndSolutionOnce) {
       }
       ASSERT_EQ(ContarAciertos(solucion, fila), (Puntuacion{exactas, comunes - exactas}));
     }
+  }
+}
+
+TEST(Posibles, CountsWhatAnExhaustiveSearchFindsAndShowsOneOfThem) {
+  std::mt19937 azar(5);
+  auto entre = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(azar); };
+  for (int caso = 0; caso < 400; ++caso) {
+    const int n = entre(3, 4), fichas = entre(n, 8);
+    const bool repetidos = caso % 2;
+    auto codigo = [&] {
+      std::vector<int> c;
+      while (static_cast<int>(c.size()) < n) {
+        const int p = entre(1, fichas);
+        if (repetidos || std::find(c.begin(), c.end(), p) == c.end()) {
+          c.push_back(p);
+        }
+      }
+      return c;
+    };
+    const std::vector<int> solucion = codigo();
+    std::vector<FilaPuntuada> filas(static_cast<std::size_t>(entre(0, 5)));
+    for (FilaPuntuada& f : filas) {
+      f.piezas = codigo();
+      f.puntuacion = ContarAciertos(solucion, f.piezas);
+    }
+    auto posible = [&](const std::vector<int>& c) {
+      return std::all_of(filas.begin(), filas.end(), [&](const FilaPuntuada& f) {
+        return ContarAciertos(c, f.piezas) == f.puntuacion;
+      });
+    };
+    std::uint64_t cuenta = 0;
+    std::vector<int> c(static_cast<std::size_t>(n), 1);
+    for (bool mas = true; mas;) {
+      cuenta += posible(c) && (repetidos || std::set<int>(c.begin(), c.end()).size() == c.size());
+      mas = false;
+      for (std::size_t i = 0; i < c.size() && !mas; ++i) {
+        mas = ++c[i] <= fichas;
+        c[i] = mas ? c[i] : 1;
+      }
+    }
+    const Posibles posibles =
+        ContarPosibles(n, fichas, repetidos, filas, [&] { return entre(0, 999) / 1000.0; });
+    ASSERT_EQ(posibles.cuenta, cuenta) << caso;
+    ASSERT_TRUE(posibles.exacta && posible(posibles.ejemplo) && posible(solucion)) << caso;
+    ASSERT_TRUE(repetidos ||
+                std::set<int>(posibles.ejemplo.begin(), posibles.ejemplo.end()).size() ==
+                    posibles.ejemplo.size());
   }
 }
 

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QDialog>
+
+#include "Juego.h"
+
+namespace quorbel {
+
+// The ten best times of a kind of game, fastest first, the one just entered highlighted.
+class VentanaTiempos : public QDialog {
+  Q_OBJECT
+ public:
+  VentanaTiempos(const Partida& partida, const TipoPartida& tipo, QWidget* padre);
+};
+
+}  // namespace quorbel

@@ -1,0 +1,128 @@
+// The best times of won games, their file, and the hint that keeps a game out of them.
+#include <fstream>
+
+#include "Mesa.h"
+
+namespace quorbel::prueba {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A game won in `segundos` seconds after `filas` rows, its best times kept in `carpeta`.
+void Ganar(Mesa& m, double segundos, int filas, bool ayuda = false) {
+  m.plataforma.Solucion({1, 2, 3, 4}, m.P().NumFichas);
+  m.juego.Nuevo();
+  m.plataforma.reloj = 500;
+  m.Poner(1, 5);  // the clock starts with the first piece
+  for (int i = 1; i < filas; ++i) {
+    m.Jugar({5, 6, 7, 8});
+  }
+  if (ayuda) {
+    m.plataforma.Variado();
+    m.juego.PedirPista();
+  }
+  m.plataforma.reloj = 500 + segundos;
+  m.Jugar({1, 2, 3, 4});
+}
+
+TEST(MejoresTiempos, WinsWithoutHelpEnterInOrderKeptByKindOfGame) {
+  Mesa m;
+  m.plataforma.datos = m.carpeta.ruta.string();
+  m.Arrancar({1, 2, 3, 4});
+  const auto modales = [&] {
+    return std::count(m.plataforma.modales.begin(), m.plataforma.modales.end(),
+                      Ventana::MejoresTiempos);
+  };
+  Ganar(m, 40.7, 3);
+  Ganar(m, 40.2, 2);      // same seconds, fewer rows: first
+  Ganar(m, 12, 5, true);  // a hint taken: not counted
+  m.plataforma.Solucion({1, 2, 3, 4}, 10);
+  m.juego.Nuevo();
+  m.juego.VerSolucion();  // the solution seen, and closed again: not counted
+  m.juego.CerrarVentanaFichas();
+  m.Jugar({1, 2, 3, 4});
+  EXPECT_EQ(modales(), 2);  // each counted win that enters shows the best times at once
+  const TipoPartida tipo{4, 10, 10, false};
+  EXPECT_EQ(m.P().mejoresTiempos.De(tipo),
+            (std::vector<Marca>{{40, 2, "2026-12-07"}, {40, 3, "2026-12-07"}}));
+  for (int i = 0; i < 10; ++i) {
+    Ganar(m, 5 + i, 1);
+  }
+  Ganar(m, 60, 1);  // slower than the ten best: kept out, and nothing shows
+  EXPECT_EQ(modales(), 12);
+  EXPECT_EQ(m.P().mejoresTiempos.De(tipo).back().segundos, 14);
+  m.juego.MoverIntentos(12);  // another kind of game keeps its own times
+  m.juego.AceptarOpciones();
+  EXPECT_TRUE(m.P().mejoresTiempos.De(m.juego.Tipo()).empty());
+  m.juego.VerMejoresTiempos();
+  EXPECT_EQ(m.P().puestoNuevo, -1);
+  // A second start of the program reads them back.
+  Mesa otra;
+  otra.plataforma.datos = m.plataforma.datos;
+  otra.Arrancar({1, 2, 3, 4});
+  EXPECT_EQ(otra.P().mejoresTiempos.De(tipo), m.P().mejoresTiempos.De(tipo));
+  EXPECT_EQ(otra.P().mejoresTiempos.De(tipo).front().segundos, 5);
+}
+
+TEST(MejoresTiempos, LinesThatAreNotTimesAreSkipped) {
+  MejoresTiempos t;
+  ASSERT_TRUE(
+      t.Leer("# comment\n4 10 10 no 37 5 2026-12-07\n4 10 10 no 30 5 2026-12-08\r\n"
+             "4 3 10 no 1 1 2026-12-07\n4 10 10 tal 1 1 2026-12-07\n4 10 10 no -1 1 "
+             "2026-12-07\n4 10 10 no 1 11 2026-12-07\n4 10 10 no 1 1 2026-13-07\n"
+             "4 10 10 no 1 1\n4 10 10 si 1x 1 2026-12-07\n\n3 26 20 si 9 20 2026-01-31"));
+  EXPECT_EQ(t.De({4, 10, 10, false}),
+            (std::vector<Marca>{{30, 5, "2026-12-08"}, {37, 5, "2026-12-07"}}));
+  EXPECT_EQ(t.De({3, 26, 20, true}).size(), 1u);
+  MejoresTiempos copia;
+  ASSERT_TRUE(copia.Leer(t.Formatear()));
+  EXPECT_EQ(copia.Formatear(), t.Formatear());
+  EXPECT_FALSE(t.Leer(std::string("4 10 10 no 1 1 2026-12-07\n\0", 27)));
+  EXPECT_EQ(TipoPartida().Titulo(), "4 casillas · 10 fichas · 10 intentos · sin repetidas");
+}
+
+TEST(MejoresTiempos, ADamagedFileIsMovedAsideAndAnUnwritableOneLeavesTheGamePlaying) {
+  for (const std::string& dano : {std::string(300 * 1024, 'x'), std::string("4 10\0 10", 8)}) {
+    Mesa m;
+    m.plataforma.datos = m.carpeta.ruta.string();
+    const fs::path archivo = m.carpeta.ruta / "mejores-tiempos.txt";
+    std::ofstream(archivo, std::ios::binary) << dano;
+    std::ofstream(m.carpeta.ruta / "mejores-tiempos.txt.dañado") << "older";
+    m.Arrancar({1, 2, 3, 4});
+    Ganar(m, 20, 1);
+    std::ifstream aparte(m.carpeta.ruta / "mejores-tiempos.txt.dañado.1", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(aparte), {}), dano);
+    EXPECT_EQ(m.P().mejoresTiempos.De({4, 10, 10, false}).size(), 1u);
+    EXPECT_TRUE(fs::exists(archivo));  // a new file for the new times
+  }
+  Mesa m;
+  m.plataforma.datos = (m.carpeta.ruta / "un-archivo").string();
+  std::ofstream(m.plataforma.datos) << "not a folder";
+  m.Arrancar({1, 2, 3, 4});
+  Ganar(m, 20, 1);
+  EXPECT_EQ(m.plataforma.UltimoMensaje(), "Felicidades! Lo has resuelto!");  // nothing said
+  EXPECT_EQ(m.P().mejoresTiempos.De({4, 10, 10, false}).size(), 1u);
+}
+
+TEST(Pista, CountsThePossibleCodesOnlyWhileAGameIsPlayed) {
+  Mesa m;
+  m.Arrancar({1, 2, 3, 4});
+  m.plataforma.Variado();
+  m.juego.PedirPista();
+  EXPECT_EQ(m.plataforma.UltimoMensaje(), "Quedan 5040 códigos posibles.\rPor ejemplo:");
+  m.Jugar({1, 2, 3, 5});
+  m.Jugar({1, 2, 4, 3});
+  m.Jugar({1, 2, 3, 6});
+  m.juego.PedirPista();
+  EXPECT_EQ(m.plataforma.UltimoMensaje(), "Solo queda un código posible.\rPor ejemplo:");
+  ASSERT_EQ(m.plataforma.mensajes.back().fichas.size(), 4u);
+  EXPECT_EQ(m.plataforma.mensajes.back().fichas[3].rotulo, "3");  // drawn as the palette's
+  EXPECT_EQ(m.plataforma.mensajes.back().fichas[3].fondo, m.V().paleta[4].fondo);
+  m.Jugar({1, 2, 3, 4});
+  const std::size_t vistos = m.plataforma.mensajes.size();
+  m.juego.PedirPista();  // won: no hint
+  EXPECT_EQ(m.plataforma.mensajes.size(), vistos);
+}
+
+}  // namespace
+}  // namespace quorbel::prueba
