@@ -21,6 +21,7 @@ class PlataformaMedida : public Plataforma {
   void MostrarMenuQuitar() override {}
   void MensajeConFichas(const std::string&, const std::vector<Elemento>&) override {}
   std::string DirectorioPrograma() override { return "/nonexistent"; }
+  std::string DirectorioDocumentacion() override { return "/nonexistent"; }
   std::string CarpetaDatos() override { return ""; }
   std::string Hoy() override { return "2026-12-07"; }
   void Abrir(const std::string&) override {}

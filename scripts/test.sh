@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test through CTest, with the windows offscreen. Under CI
-# (CI set) warnings are errors, each fuzzer runs for 30 seconds from the committed corpus, and
-# the whole suite runs again with AddressSanitizer, UndefinedBehaviorSanitizer and
-# LeakSanitizer, where any report fails the run.
+# (CI set) warnings are errors, the Debian package is built and checked, each fuzzer runs for
+# 30 seconds from the committed corpus, and the whole suite runs again with AddressSanitizer,
+# UndefinedBehaviorSanitizer and LeakSanitizer, where any report fails the run.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 warn=OFF
@@ -13,6 +13,10 @@ grep -q "^QUORBEL_WERROR:BOOL=$warn$" "$BUILD/CMakeCache.txt" ||
 cmake --build "$BUILD"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$BUILD" --output-on-failure -j2
+
+if [ -n "${CI:-}" ] || [ -n "${QUORBEL_PAQUETE:-}" ]; then
+  bash "$ROOT/scripts/paquete.sh" "$BUILD"
+fi
 
 if [ -n "${CI:-}" ] || [ -n "${QUORBEL_FUZZ:-}" ]; then
   FUZZ=$ROOT/build-fuzz

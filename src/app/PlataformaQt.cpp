@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDesktopServices>
+#include <QDir>
 #include <QEventLoop>
 #include <QGridLayout>
 #include <QLabel>
@@ -173,6 +174,12 @@ std::string PlataformaQt::Hoy() {
 
 std::string PlataformaQt::DirectorioPrograma() {
   return QCoreApplication::applicationDirPath().toStdString();
+}
+
+std::string PlataformaQt::DirectorioDocumentacion() {
+  return QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/") +
+                         QStringLiteral(QUORBEL_DOCUMENTOS))
+      .toStdString();
 }
 
 void PlataformaQt::Abrir(const std::string& documento) {

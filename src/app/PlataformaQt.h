@@ -26,6 +26,7 @@ class PlataformaQt : public Plataforma {
   void TraerAlFrente(Ventana ventana) override;
   void MostrarMenuQuitar() override;
   std::string DirectorioPrograma() override;
+  std::string DirectorioDocumentacion() override;
   std::string CarpetaDatos() override;
   std::string Hoy() override;
   void Abrir(const std::string& documento) override;

@@ -8,8 +8,8 @@
 int main(int argc, char* argv[]) {
   QApplication programa(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Quorbel"));
-  QApplication::setApplicationVersion(QStringLiteral("1.0"));
-  QApplication::setDesktopFileName(QStringLiteral("quorbel"));
+  QApplication::setApplicationVersion(QStringLiteral(QUORBEL_VERSION));
+  QApplication::setDesktopFileName(QStringLiteral("org.example.Quorbel"));
 
   // Standard buttons in Spanish: "Aceptar", "Cancelar".
   QTranslator traductor;

@@ -4,12 +4,17 @@
 
 namespace quorbel {
 
+// The instructions beside the program, as in the build folder, or else where an installed
+// game keeps its documentation.
 void Juego::ComoJugar() {
-  const std::filesystem::path documento =
-      std::filesystem::path(plataforma_.DirectorioPrograma()) / textos::kInstrucciones;
-  std::error_code error;
-  if (std::filesystem::is_regular_file(documento, error)) {
-    plataforma_.Abrir(documento.string());
+  for (const std::string& carpeta :
+       {plataforma_.DirectorioPrograma(), plataforma_.DirectorioDocumentacion()}) {
+    const std::filesystem::path documento = std::filesystem::path(carpeta) / textos::kInstrucciones;
+    std::error_code error;
+    if (std::filesystem::is_regular_file(documento, error)) {
+      plataforma_.Abrir(documento.string());
+      return;
+    }
   }
 }
 

@@ -39,8 +39,9 @@ class Plataforma {
   // Pops up the palette's context menu "Quitar" at the pointer.
   virtual void MostrarMenuQuitar() = 0;
 
-  // The folder the program lies in.
+  // The folder the program lies in, and where its installed documentation lies.
   virtual std::string DirectorioPrograma() = 0;
+  virtual std::string DirectorioDocumentacion() = 0;
   // The folder that keeps the player's own data, the best times; "" for none.
   virtual std::string CarpetaDatos() = 0;
   // Today, written YYYY-MM-DD.

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "Color.h"
+#include "Version.h"
 
 namespace quorbel {
 
@@ -71,7 +72,7 @@ extern const ColorFicha kTablaColores[13];
 struct RegistroPrincipal {
   RegistroPrincipal();
 
-  std::string titulo = "Quorbel 1.0";
+  std::string titulo = "Quorbel " QUORBEL_VERSION;
   Color fondo = Color::Rgb(192, 192, 192);
   static constexpr double kAnchoCliente = 6000;
   static constexpr double kAnchoExterior = 6120;  // client area plus the window frame

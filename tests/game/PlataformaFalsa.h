@@ -30,7 +30,7 @@ class PlataformaFalsa : public Plataforma {
   std::vector<MensajeVisto> mensajes;
   std::vector<Ventana> modales;
   std::vector<std::string> abiertos;
-  std::string directorio = "/nonexistent";
+  std::string directorio = "/nonexistent", documentacion = "/nonexistent";
   std::string datos;  // where the best times are kept; nowhere unless a test says
   std::function<void(Ventana)> alMostrarModal;  // what the player does in a modal window
   std::function<void()> alMenuQuitar;           // the item chosen in the context menu
@@ -72,6 +72,7 @@ class PlataformaFalsa : public Plataforma {
     }
   }
   std::string DirectorioPrograma() override { return directorio; }
+  std::string DirectorioDocumentacion() override { return documentacion; }
   std::string CarpetaDatos() override { return datos; }
   std::string Hoy() override { return "2026-12-07"; }
   void Abrir(const std::string& documento) override { abiertos.push_back(documento); }

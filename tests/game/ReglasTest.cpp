@@ -13,6 +13,8 @@
 namespace quorbel::prueba {
 namespace {
 
+namespace fs = std::filesystem;
+
 TEST(Puntuar, CountsEachPieceOfRowAndSolutionOnce) {
   const struct {
     std::vector<int> solucion, fila;
@@ -277,16 +279,22 @@ TEST(Teclado, EachPieceHasOneKeyAndNoKeyNamesAPieceBeyondTheGame) {
   }
 }
 
-TEST(Ayuda, InstructionsOpenFromTheProgramsFolderOnlyWhenPresent) {
+TEST(Ayuda, InstructionsBesideTheProgramFirstThenInTheDocumentation) {
   Mesa m;
   m.Arrancar({1, 2, 3, 4});
-  m.plataforma.directorio = m.carpeta.ruta.string();
+  const fs::path junto = m.carpeta.ruta / "games", documentos = m.carpeta.ruta / "doc";
+  fs::create_directories(junto);
+  fs::create_directories(documentos);
+  m.plataforma.directorio = junto.string();
+  m.plataforma.documentacion = documentos.string();
+  m.juego.ComoJugar();  // nowhere: nothing opens, nothing is said
+  std::ofstream(documentos / "Instrucciones.htm") << "<html></html>";
   m.juego.ComoJugar();
-  EXPECT_TRUE(m.plataforma.abiertos.empty());
-  std::ofstream(m.carpeta.ruta / "Instrucciones.htm") << "<html></html>";
+  std::ofstream(junto / "Instrucciones.htm") << "<html></html>";
   m.juego.ComoJugar();
-  EXPECT_EQ(m.plataforma.abiertos,
-            std::vector<std::string>{(m.carpeta.ruta / "Instrucciones.htm").string()});
+  EXPECT_EQ(m.plataforma.abiertos, (std::vector{(documentos / "Instrucciones.htm").string(),
+                                                (junto / "Instrucciones.htm").string()}));
+  EXPECT_TRUE(m.plataforma.mensajes.empty());
   m.juego.VerAcercaDe();
   EXPECT_EQ(m.plataforma.modales, (std::vector{Ventana::AcercaDe, Ventana::AcercaDe}));
 }
