@@ -52,10 +52,7 @@ void Enlace::mouseMoveEvent(QMouseEvent* evento) {
   emit encima();
 }
 
-AcercaDe::AcercaDe(Aplicacion& app, QWidget* padre)
-    : QDialog(padre, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                         Qt::MSWindowsFixedSizeDialogHint),
-      app_(app) {
+AcercaDe::AcercaDe(Aplicacion& app, QWidget* padre) : QDialog(padre, kBotonesDialogo), app_(app) {
   setObjectName(QStringLiteral("FormBrunvald"));
   setModal(true);
   setFixedSize(Px(4260), Px(6300));

@@ -4,6 +4,8 @@
 #include <functional>
 #include <memory>
 
+#include <Qt>
+
 #include "Juego.h"
 
 namespace quorbel {
@@ -12,6 +14,15 @@ class PlataformaQt;
 class VentanaPrincipal;
 class VentanaFichas;
 class DialogoOpciones;
+
+// Title-bar buttons. The main window can be minimised and closed but never maximised, as its
+// board has one size; the smaller windows can only be closed. Without CustomizeWindowHint a
+// window manager would be offered every button.
+inline constexpr Qt::WindowFlags kBotonesPrincipal =
+    Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+inline constexpr Qt::WindowFlags kBotonesDialogo =
+    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 
 // The running program: the game, its desktop services and its windows. Every event reaches
 // the game through Despachar, and the windows then show the game's record as it stands.

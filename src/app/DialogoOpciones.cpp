@@ -45,9 +45,7 @@ QRadioButton* Opcion(QGroupBox* marco, const QString& nombre, const QString& tex
 }  // namespace
 
 DialogoOpciones::DialogoOpciones(Aplicacion& app, QWidget* padre)
-    : QDialog(padre, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                         Qt::MSWindowsFixedSizeDialogHint),
-      app_(app) {
+    : QDialog(padre, kBotonesDialogo), app_(app) {
   setObjectName(QStringLiteral("Form2"));
   setWindowTitle(QStringLiteral("Opciones"));
   setModal(true);

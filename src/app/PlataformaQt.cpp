@@ -119,18 +119,14 @@ void PlataformaQt::MostrarVentana(Ventana ventana) {
   switch (ventana) {
     case Ventana::Fichas: {
       VentanaFichas& fichas = app_.ventanaFichas();
-      // A window's modality only changes while it is hidden: an open solution view is
-      // hidden first and shown again as the modal picker.
-      fichas.Ocultar();
-      fichas.setWindowModality(Qt::ApplicationModal);
+      fichas.HacerModal(true);
       app_.Sincronizar();
       if (fichas.isVisible()) {
         QEventLoop bucle;
         QObject::connect(&fichas, &VentanaFichas::oculta, &bucle, &QEventLoop::quit);
         bucle.exec();
       }
-      fichas.Ocultar();
-      fichas.setWindowModality(Qt::NonModal);
+      fichas.HacerModal(false);
       break;
     }
     case Ventana::Opciones:

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QTimer>
 #include <algorithm>
 
 #include "Aplicacion.h"
@@ -21,10 +22,7 @@ constexpr double kMarcoAlto = 390;
 }  // namespace
 
 VentanaFichas::VentanaFichas(Aplicacion& app, QWidget* principal)
-    : QWidget(principal, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                             Qt::MSWindowsFixedSizeDialogHint),
-      app_(app),
-      principal_(principal) {
+    : QWidget(principal, kBotonesDialogo), app_(app), principal_(principal) {
   setObjectName(QStringLiteral("Form3"));
   setFocusPolicy(Qt::StrongFocus);
   vista_ = new VistaTablero(
@@ -132,6 +130,32 @@ void VentanaFichas::Ocultar() {
   ocultandoPorElJuego_ = true;
   hide();
   ocultandoPorElJuego_ = false;
+}
+
+// A window's modality only changes while it is hidden, and the window manager reads it only
+// when the window first shows: an open solution view turning into the picker gives up its
+// window to a new one, lest the window manager, still withdrawing the old one, miss it.
+void VentanaFichas::HacerModal(bool modal) {
+  const bool abierta = isVisible();
+  Ocultar();
+  if (abierta && modal) {
+    destroy();
+  }
+  setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
+}
+
+// The solution only shows. Should the window manager hand it the keyboard all the same, the
+// main window takes it back, so that typing and the menus' keys go on playing.
+void VentanaFichas::changeEvent(QEvent* evento) {
+  QWidget::changeEvent(evento);
+  if (evento->type() == QEvent::ActivationChange && isActiveWindow() &&
+      testAttribute(Qt::WA_ShowWithoutActivating)) {
+    QTimer::singleShot(0, principal_, [this] {
+      if (isActiveWindow()) {
+        principal_->activateWindow();
+      }
+    });
+  }
 }
 
 // However the window went away (its close button, the window manager, the platform), the

@@ -17,12 +17,15 @@ class VentanaFichas : public QWidget {
   void Sincronizar();
   // Hides the window because the game asks for it, not because the player closed it.
   void Ocultar();
+  // Hides the window and makes it modal, as the picker, or not, as the solution view.
+  void HacerModal(bool modal);
   VistaTablero* vista() const { return vista_; }
 
  signals:
   void oculta();
 
  protected:
+  void changeEvent(QEvent* evento) override;
   void hideEvent(QHideEvent* evento) override;
   void keyPressEvent(QKeyEvent* evento) override;
 

@@ -36,7 +36,8 @@ void Recoger(const RegistroPrincipal& f, std::vector<Pieza>& piezas) {
 
 }  // namespace
 
-VentanaPrincipal::VentanaPrincipal(Aplicacion& app) : app_(app) {
+VentanaPrincipal::VentanaPrincipal(Aplicacion& app)
+    : QMainWindow(nullptr, kBotonesPrincipal), app_(app) {
   setObjectName(QStringLiteral("Form1"));
   const Juego& juego = app_.juego();
   vista_ = new VistaTablero(

@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "Aplicacion.h"
+
 namespace quorbel {
 
 namespace {
@@ -22,8 +24,7 @@ QString Dia(const std::string& fecha) {
 }  // namespace
 
 VentanaTiempos::VentanaTiempos(const Partida& partida, const TipoPartida& tipo, QWidget* padre)
-    : QDialog(padre, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowCloseButtonHint) {
+    : QDialog(padre, kBotonesDialogo) {
   setObjectName(QStringLiteral("MejoresTiempos"));
   setWindowTitle(QStringLiteral("Mejores tiempos"));
   auto* columna = new QVBoxLayout(this);

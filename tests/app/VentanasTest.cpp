@@ -131,6 +131,60 @@ class VentanasTest : public QObject {
     }
   }
 
+  // The board can be minimised but never maximised; the smaller windows only closed. Without
+  // CustomizeWindowHint a window manager would offer every button whatever the rest asks.
+  void titleBarButtons() {
+    Programa p;
+    QStringList vistos;
+    auto anotar = [&vistos](QWidget* w) {
+      const Qt::WindowFlags f = w->windowFlags();
+      vistos << w->objectName() + (f.testFlag(Qt::CustomizeWindowHint) ? " propios" : "") +
+                    (f.testFlag(Qt::WindowMinimizeButtonHint) ? " _" : "") +
+                    (f.testFlag(Qt::WindowMaximizeButtonHint) ? " []" : "") +
+                    (f.testFlag(Qt::WindowCloseButtonHint) ? " X" : "");
+      if (w->isModal()) {
+        w->close();
+      }
+    };
+    anotar(&p.app->principal());
+    for (const char* item : {"MnuInfo", "MnuOpcion", "MnuTiempos"}) {
+      AlAbrirse(anotar);
+      p.Accion(item)->trigger();
+    }
+    Responder(nullptr);
+    p.Accion("MnuSoluc")->trigger();
+    anotar(&p.app->ventanaFichas());
+    QCOMPARE(vistos, (QStringList{"Form1 propios _ X", "FormBrunvald propios X", "Form2 propios X",
+                                  "MejoresTiempos propios X", "Form3 propios X"}));
+  }
+
+  // The solution stands beside the board and leaves it the keyboard, even when a window
+  // manager hands it over; the picker keeps it, to be answered, in a window of its own.
+  void theKeyboardStaysWithTheBoardBesideTheSolution() {
+    Programa p({Pieza(1), Pieza(2), Pieza(3), Pieza(4)});
+    VentanaFichas& s = p.app->ventanaFichas();
+    Responder(nullptr);
+    p.Accion("MnuSoluc")->trigger();
+    int activada = 0;
+    Contador contador(&s, QEvent::WindowActivate, activada);
+    s.activateWindow();
+    QTRY_VERIFY(activada > 0);
+    QTRY_VERIFY(p.app->principal().isActiveWindow());
+    p.Ficha(6);
+    p.Quitar(5, "MnuDescart");
+    const WId solucion = s.winId();
+    bool activa = false;
+    WId selector = 0;
+    AlAbrirse([&](QWidget* w) {
+      QTest::qWait(20);
+      activa = w->isActiveWindow();
+      selector = w->winId();
+      w->close();
+    });
+    p.Accion("MnuRecupera")->trigger();
+    QVERIFY(activa && selector != solucion);
+  }
+
   void menusAndTheLookOfTheBoards() {
     Programa p;
     QVERIFY(ComoLaReferencia(&p.app->principal(), QStringLiteral("principal-defecto")));
