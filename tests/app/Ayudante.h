@@ -68,6 +68,17 @@ inline void Responder(QString* texto, QMessageBox::StandardButton boton = QMessa
   });
 }
 
+// The title-bar buttons a window asks for. The main window can be minimised but never
+// maximised; the smaller windows only closed. Without CustomizeWindowHint a window manager
+// would offer every button whatever the rest asks.
+inline QString Botones(const QWidget* w) {
+  const Qt::WindowFlags f = w->windowFlags();
+  return QString(f.testFlag(Qt::CustomizeWindowHint) ? "propios" : "todos") +
+         (f.testFlag(Qt::WindowMinimizeButtonHint) ? " _" : "") +
+         (f.testFlag(Qt::WindowMaximizeButtonHint) ? " []" : "") +
+         (f.testFlag(Qt::WindowCloseButtonHint) ? " X" : "");
+}
+
 // The picture a widget shows matches the reference one in tests/app/imagenes.
 // QUORBEL_NUEVAS_IMAGENES=1 writes the references anew after a wanted change of look.
 inline bool ComoLaReferencia(QWidget* w, const QString& nombre) {

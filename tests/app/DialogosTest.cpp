@@ -15,7 +15,8 @@ class DialogosTest : public QObject {
   // Opens "Opciones" and plays `jugar` inside the dialog; closes it through its frame after.
   static void ConDialogo(Programa& p, std::function<void(QWidget*)> jugar) {
     AlAbrirse([&](QWidget* d) {
-      QCOMPARE(d->objectName(), QStringLiteral("Form2"));
+      QVERIFY(d->objectName() == QStringLiteral("Form2") &&
+              Botones(d) == QStringLiteral("propios X"));
       jugar(d);
       d->close();
     });
@@ -94,6 +95,7 @@ class DialogosTest : public QObject {
     };
     AlAbrirse([&](QWidget* caja) {
       QVERIFY(ComoLaReferencia(caja, QStringLiteral("acerca")));
+      QCOMPARE(Botones(caja), QStringLiteral("propios X"));
       QLabel *correo = Hijo(caja, "lblMail"), *web = Hijo(caja, "lblURL");
       QTest::mouseClick(correo, Qt::LeftButton);  // the links leave the box open
       QTest::mouseClick(web, Qt::LeftButton);

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <random>
+#include <string_view>
 
 #include "ArchivoAjustes.h"
 #include "Juego.h"
@@ -25,19 +26,6 @@ struct CarpetaTemporal {
   }
 };
 
-inline Ajustes HacerAjustes(int casillas, int intentos, int fichas,
-                            JugarCon jugar = JugarCon::Numeros, bool colores = true,
-                            bool repetidos = false) {
-  Ajustes a;
-  a.SeleccionarJugarCon(static_cast<int>(jugar));
-  a.SeleccionarColores(colores ? 0 : 1);
-  a.SeleccionarRepetidos(repetidos ? 0 : 1);
-  a.SetCasillas(casillas);
-  a.SetIntentos(intentos);
-  a.SetFichas(fichas);
-  return a;
-}
-
 struct Mesa {
   CarpetaTemporal carpeta;
   PlataformaFalsa plataforma;
@@ -47,8 +35,12 @@ struct Mesa {
   const Partida& P() const { return juego.partida(); }
   const RegistroPrincipal& V() const { return juego.partida().principal; }
 
-  // Starts the program with these settings and the given solution.
-  void Arrancar(std::initializer_list<int> solucion, const Ajustes& ajustes = {}) {
+  // Starts the program with the given solution and these settings, as the settings file
+  // writes them: repeats, colours, kind of pieces (0 Si, 1 No; 0 letters, 1 numbers, 2 none),
+  // positions, attempts, pieces.
+  void Arrancar(std::initializer_list<int> solucion, std::string_view linea = "1,0,1,4,10,10") {
+    Ajustes ajustes;
+    archivo_ajustes::CargarDesde(linea, ajustes);
     EXPECT_TRUE(archivo_ajustes::Guardar(ini, ajustes));
     plataforma.Solucion(solucion, ajustes.Fichas());
     juego.Arrancar();

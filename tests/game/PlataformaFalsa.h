@@ -12,7 +12,7 @@
 namespace quorbel::prueba {
 
 // A desktop for the tests: random numbers from a script, a clock the test moves, and
-// messages recorded and answered from a script (OK when nothing is scripted).
+// messages recorded and answered OK unless the test answers them.
 class PlataformaFalsa : public Plataforma {
  public:
   struct MensajeVisto {
@@ -25,7 +25,6 @@ class PlataformaFalsa : public Plataforma {
   std::deque<double> aleatorios;  // running out fails the test unless `azar` is set
   std::function<double()> azar;
   double reloj = 1000;
-  std::deque<Respuesta> respuestas;
   std::function<Respuesta(const MensajeVisto&)> responder;
   std::vector<MensajeVisto> mensajes;
   std::vector<Ventana> modales;
@@ -49,12 +48,7 @@ class PlataformaFalsa : public Plataforma {
   double Segundos() override { return reloj; }
   Respuesta Mensaje(const std::string& texto, Icono icono, Botones botones) override {
     mensajes.push_back({texto, icono, botones});
-    if (respuestas.empty()) {
-      return responder ? responder(mensajes.back()) : Respuesta::Ok;
-    }
-    const Respuesta r = respuestas.front();
-    respuestas.pop_front();
-    return r;
+    return responder ? responder(mensajes.back()) : Respuesta::Ok;
   }
   void MensajeConFichas(const std::string& texto, const std::vector<Elemento>& fichas) override {
     mensajes.push_back({texto, Icono::Informacion, Botones::Ok, fichas});
