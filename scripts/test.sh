@@ -2,7 +2,8 @@
 # Builds everything and runs every test through CTest, with the windows offscreen. Under CI
 # (CI set) warnings are errors, the Debian package is built and checked, each fuzzer runs for
 # 30 seconds from the committed corpus, and the whole suite runs again with AddressSanitizer,
-# UndefinedBehaviorSanitizer and LeakSanitizer, where any report fails the run.
+# UndefinedBehaviorSanitizer and LeakSanitizer, where any report fails the run. The tests'
+# size against the code's is reported, and under CI must stay in range.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 warn=OFF
@@ -13,6 +14,14 @@ grep -q "^QUORBEL_WERROR:BOOL=$warn$" "$BUILD/CMakeCache.txt" ||
 cmake --build "$BUILD"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$BUILD" --output-on-failure -j2
+
+# The tests stay between a quarter and four tenths of the code they guard, by lines; past
+# that they start restating the code. Under CI a ratio out of range fails the run.
+lineas() { find "$@" \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 cat | wc -l; }
+awk -v t="$(lineas "$ROOT/tests" "$ROOT/fuzz")" -v c="$(lineas "$ROOT/src")" -v ci="${CI:-}" 'BEGIN {
+  r = t / c; printf "tests %d lines, code %d lines: ratio %.3f\n", t, c, r
+  if (r < 0.25 || r > 0.40) { print "the ratio must stay between 0.25 and 0.40"; exit ci != "" }
+}'
 
 if [ -n "${CI:-}" ] || [ -n "${QUORBEL_PAQUETE:-}" ]; then
   bash "$ROOT/scripts/paquete.sh" "$BUILD"
