@@ -114,8 +114,7 @@ void VentanaFichas::keyPressEvent(QKeyEvent* evento) {
   }
   const int ficha = FichaDeTecla(p.ajustes.Jugar(), p.NumFichas, CaracterDeTecla(*evento));
   for (int i = 0; i < celdas.Cuenta() && ficha > 0; ++i) {
-    const Elemento& pieza = p.principal.paleta[ficha];
-    if (celdas[i].visible && celdas[i].rotulo == pieza.rotulo && celdas[i].fondo == pieza.fondo) {
+    if (celdas[i].visible && MismaFicha(celdas[i], p.principal.paleta[ficha])) {
       elegida = i;
     }
   }

@@ -132,9 +132,6 @@ class Juego : private Partida {
   void AvanzarCursor();
   void PonerMarca(Matriz& marcas, const Elemento& casilla);
   void MostrarResultados(bool simbolos);
-  static bool MismaFicha(const Elemento& a, const Elemento& b) {
-    return a.rotulo == b.rotulo && a.fondo == b.fondo;
-  }
 
   Plataforma& plataforma_;
   std::filesystem::path rutaAjustes_;

@@ -48,7 +48,7 @@ class Buscador {
         fila.simbolo[static_cast<std::size_t>(i)] = s;
         ++fila.cuenta[static_cast<std::size_t>(s)];
       }
-      filas_internas_.push_back(fila);
+      filas_.push_back(fila);
     }
   }
 
@@ -123,7 +123,7 @@ class Buscador {
       }
       // Place the symbol and keep every row within reach of its score.
       bool posible = true;
-      for (Fila& f : filas_internas_) {
+      for (Fila& f : filas_) {
         f.exactas += f.simbolo[static_cast<std::size_t>(posicion)] == s && s != kLibre;
         f.compartidas += s != kLibre && usos_[si] < f.cuenta[si];
         posible = posible && f.exactas <= f.muertos && f.exactas + quedan >= f.muertos &&
@@ -136,7 +136,7 @@ class Buscador {
         codigo_.pop_back();
       }
       --usos_[si];
-      for (Fila& f : filas_internas_) {
+      for (Fila& f : filas_) {
         f.exactas -= f.simbolo[static_cast<std::size_t>(posicion)] == s && s != kLibre;
         f.compartidas -= s != kLibre && usos_[si] < f.cuenta[si];
       }
@@ -154,7 +154,7 @@ class Buscador {
   std::vector<int> piezaDe_;  // symbol -> piece
   std::array<int, kMaxFichas + 1> simboloDe_{};
   std::vector<int> libres_;
-  std::vector<Fila> filas_internas_;
+  std::vector<Fila> filas_;
   std::array<int, kMaxFichas + 1> usos_{};
   std::vector<int> codigo_;
   std::vector<int> elegido_;

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "Juego.h"
+#include "Teclado.h"
 #include "Textos.h"
 
 namespace quorbel {
@@ -56,8 +57,6 @@ void Juego::Salir() {
 }
 
 void Juego::PrepararFichas() {
-  const bool letras = ajustes.Jugar() == JugarCon::Letras;
-  const bool numeros = ajustes.Jugar() == JugarCon::Numeros;
   const bool conColores = ajustes.Colores();
   NumFichas = ajustes.Fichas();
 
@@ -92,11 +91,7 @@ void Juego::PrepararFichas() {
       ficha.fondo = kTablaColores[i - 1].fondo;
       ficha.tinta = kTablaColores[i - 1].tinta;
     }
-    if (numeros) {
-      ficha.rotulo = std::to_string(i - 1);
-    } else if (letras) {
-      ficha.rotulo = std::string(1, static_cast<char>('A' + i - 1));
-    }
+    ficha.rotulo = RotuloDeFicha(ajustes.Jugar(), i);
     principal.AlFrente(ficha);
     ficha.visible = true;
   }

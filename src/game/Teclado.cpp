@@ -1,20 +1,32 @@
 #include "Teclado.h"
 
 #include <cctype>
+#include <string_view>
 
 namespace quorbel {
 
+std::string RotuloDeFicha(JugarCon jugar, int ficha) {
+  switch (jugar) {
+    case JugarCon::Numeros:
+      return std::to_string(ficha - 1);
+    case JugarCon::Letras:
+      return std::string(1, static_cast<char>('A' + ficha - 1));
+    case JugarCon::Vacio:
+      break;
+  }
+  return "";
+}
+
 std::string TeclaDeFicha(JugarCon jugar, int ficha) {
-  static constexpr const char* kSinRotulo = "1234567890ABC";
-  if (ficha < 1 || ficha > (jugar == JugarCon::Letras    ? 26
-                            : jugar == JugarCon::Numeros ? 10
-                                                         : 13)) {
+  static constexpr std::string_view kSinRotulo = "1234567890ABC";
+  const int piezas = jugar == JugarCon::Letras    ? 26
+                     : jugar == JugarCon::Numeros ? 10
+                                                  : static_cast<int>(kSinRotulo.size());
+  if (ficha < 1 || ficha > piezas) {
     return "";
   }
-  const char tecla = jugar == JugarCon::Letras    ? static_cast<char>('A' + ficha - 1)
-                     : jugar == JugarCon::Numeros ? static_cast<char>('0' + ficha - 1)
-                                                  : kSinRotulo[ficha - 1];
-  return std::string(1, tecla);
+  return jugar == JugarCon::Vacio ? std::string(1, kSinRotulo[static_cast<std::size_t>(ficha - 1)])
+                                  : RotuloDeFicha(jugar, ficha);
 }
 
 int FichaDeTecla(JugarCon jugar, int fichas, char tecla) {

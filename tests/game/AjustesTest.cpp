@@ -80,7 +80,7 @@ TEST(ArchivoAjustes, ReadingStopsAtTheFirstBadFieldAndKeepsWhatCameBefore) {
       {"a sign and no digit", "1\n0\n1\n+\n10\n10", false, {1, 0, 1, 4, 10, 10}},
       {"a point and no digit", "1\n0\n1\n\"4\"\n.\n10", false, {1, 0, 1, 4, 10, 10}},
       {"would wrap to 4 in 16 bits", "1\n0\n1\n\"65540\"\n10", false, {1, 0, 1, 4, 10, 10}},
-      {"exponents", "1\n0\n1\n\"4\"\n\"1e1\"\n\"1e3\"", false, {1, 0, 1, 4, 10, 10}},
+      {"exponents", "1\n0\n1\n\"50e-1\"\n\"2e+1\"\n\"1e3\"", false, {1, 0, 1, 5, 20, 10}},
       {"huge exponent", "1e999\n0", false, {1, 0, 1, 4, 10, 10}},
       {"empty quoted value", "1\n0\n1\n\"\"\n10\n10", false, {1, 0, 1, 4, 10, 10}},
       {"NUL bytes", std::string("1\r\n0\0\r\n1\r\n", 10), false, {1, 0, 1, 4, 10, 10}},

@@ -51,7 +51,7 @@ class Fuente {
 // The palette piece a cell shows: 0 when it is free, -1 when it shows no piece at all.
 inline int PiezaEn(const Partida& p, const Elemento& c) {
   for (int k = 1; k < p.principal.paleta.Cuenta(); ++k) {
-    if (c.rotulo == p.principal.paleta[k].rotulo && c.fondo == p.principal.paleta[k].fondo) {
+    if (MismaFicha(c, p.principal.paleta[k])) {
       return k;
     }
   }
