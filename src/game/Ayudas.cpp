@@ -26,21 +26,19 @@ bool Juego::Fijar(int p, int casilla) {
   }
 
   const Elemento& ficha = principal.paleta[p];
-  const int primeraDeColumna = (casilla - 1) % NumCasillas + 1;
-  for (int k = primeraDeColumna; k <= ultima; k += NumCasillas) {
+  const int columna = (casilla - 1) % NumCasillas + 1;
+  for (int k = casilla + NumCasillas; k <= ultima; k += NumCasillas) {
     Elemento& enColumna = principal.casillas[k];
-    if (k > casilla) {
-      enColumna.fondo = ficha.fondo;
-      enColumna.rotulo = ficha.rotulo;
-      enColumna.tinta = ficha.tinta;
-    } else if (!MismaFicha(enColumna, ficha)) {
-      enColumna.fijada = false;  // the piece fixed here before is fixed here no more
-    }
+    enColumna.fondo = ficha.fondo;
+    enColumna.rotulo = ficha.rotulo;
+    enColumna.tinta = ficha.tinta;
   }
+  // The column is fixed with this piece now; a piece fixed here before stays fixed only if
+  // another column keeps it.
+  FijaEnColumna[static_cast<std::size_t>(columna)] = p;
   for (int k = 1; k <= ultima; ++k) {
     Elemento& c = principal.casillas[k];
     if (MismaFicha(c, ficha)) {
-      c.fijada = true;
       PonerMarca(principal.anillos, c);
     }
   }
@@ -60,6 +58,7 @@ void Juego::NoFijar() {
     return;
   }
   const Elemento& ficha = principal.paleta[FichaActual];
+  std::replace(FijaEnColumna.begin(), FijaEnColumna.end(), FichaActual, 0);
   for (int k = 1; k < principal.casillas.Cuenta(); ++k) {
     Elemento& casilla = principal.casillas[k];
     if (!MismaFicha(casilla, ficha)) {
@@ -67,7 +66,6 @@ void Juego::NoFijar() {
     }
     // The piece stays where the player has put it, but it is no longer fixed anywhere; its
     // copies in the rows still to come go away.
-    casilla.fijada = false;
     if (k >= NumCasillas * FilaActual + 1) {
       casilla.fondo = colores::kCasillaVacia;
       casilla.rotulo.clear();
@@ -91,11 +89,9 @@ void Juego::Desechar() {
     return;
   }
   Elemento& ficha = paleta[FichaActual];
-  for (int k = 1; k < principal.casillas.Cuenta(); ++k) {
-    if (MismaFicha(principal.casillas[k], ficha) && principal.casillas[k].fijada) {
-      plataforma_.Mensaje(textos::kFijada, Icono::Exclamacion, Botones::Ok);
-      return;
-    }
+  if (Fijada(FichaActual)) {
+    plataforma_.Mensaje(textos::kFijada, Icono::Exclamacion, Botones::Ok);
+    return;
   }
 
   // Every copy in the current row goes; the cursor goes to the lowest free position.

@@ -31,6 +31,9 @@ struct Partida {
 
   std::vector<int> Solucion;  // index 1..NumCasillas
   std::vector<int> Tablero;   // the row being filled, index 1..NumCasillas, 0 = empty
+  // The piece each column is fixed with, index 1..NumCasillas, 0 = none. A piece is fixed
+  // exactly while some column is fixed with it.
+  std::vector<int> FijaEnColumna;
   int FilaActual = 0;
   int CasillaActual = 0;  // the board cell under the cursor
   int Muertos = 0;        // score of the last sent row
@@ -112,6 +115,8 @@ class Juego : private Partida {
 
   // True while the current row can still be played.
   bool FilaEnJuego() const;
+  // True while some column is fixed with piece p.
+  bool Fijada(int p) const;
   // Row of a board cell.
   int Fila(int casilla) const { return (casilla - 1) / NumCasillas + 1; }
 

@@ -51,8 +51,6 @@ void Juego::PulsarFicha(int p, int boton) {
   casilla.rotulo = ficha.rotulo;
   casilla.fondo = ficha.fondo;
   casilla.tinta = ficha.tinta;
-  // The piece placed here is not fixed unless the fixing below marks it so.
-  casilla.fijada = false;
   Tablero[static_cast<std::size_t>(CasillaActual - (FilaActual - 1) * NumCasillas)] = p;
   if (principal.cursor.borde == colores::kRojoClaro && !Fijar(p, CasillaActual)) {
     return;

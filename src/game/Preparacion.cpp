@@ -24,6 +24,10 @@ bool Juego::FilaEnJuego() const {
   return !Ganada && FilaActual >= 1 && FilaActual <= ajustes.Intentos();
 }
 
+bool Juego::Fijada(int p) const {
+  return p != 0 && std::find(FijaEnColumna.begin(), FijaEnColumna.end(), p) != FijaEnColumna.end();
+}
+
 void Juego::Arrancar() {
   if (!archivo_ajustes::Cargar(rutaAjustes_, ajustes)) {
     GuardarAjustes();
@@ -141,6 +145,7 @@ void Juego::ConstruirTablero() {
 
   FilaActual = 1;
   Tablero.assign(static_cast<std::size_t>(NumCasillas) + 1, 0);
+  FijaEnColumna.assign(static_cast<std::size_t>(NumCasillas) + 1, 0);
   Elemento& cursor = principal.cursor;
   cursor.ancho = casillas[1].ancho;
   cursor.alto = casillas[1].alto;

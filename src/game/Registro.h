@@ -32,7 +32,6 @@ struct Elemento {
   double izquierda = 0, arriba = 0, ancho = 0, alto = 0;
   bool visible = false;
   int z = 0;             // higher is drawn later, on top
-  bool fijada = false;   // board cells: marked by a fix, so its piece cannot be discarded
   double puntos = 8.25;  // font size in points
   bool negrita = false;
   Alineacion alineacion = Alineacion::Centro;

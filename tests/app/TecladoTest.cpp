@@ -56,7 +56,7 @@ class TecladoTest : public QObject {
     QTest::keyClick(p.vista(), Qt::Key_Right);
     QTest::keyClick(p.vista(), Qt::Key_Space);  // the cursor turns red: the next piece is fixed
     Teclas(p.vista(), QStringLiteral("0"));
-    QVERIFY(p.P().Tablero[2] == 10 && p.P().principal.casillas[2].fijada);
+    QVERIFY(p.P().Tablero[2] == 10 && p.P().FijaEnColumna[2] == 10);
     Teclas(p.vista(), QStringLiteral("c"));  // at the lowest free position
     QCOMPARE(p.P().Tablero[1], 13);
     auto desechar = [](QWidget* menu) { QTest::keyClick(menu, Qt::Key_D); };  // "&Desechar"

@@ -101,15 +101,25 @@ inline std::string Incumplida(const Juego& j) {
       (!a.Repetidos() && std::set(p.Solucion.begin(), p.Solucion.end()).size() <= unsigned(n))) {
     return "settings out of bounds, not those of the game, or a solution that repeats";
   }
-  // Every cell shows a piece or none; a fixed one is ringed.
+  // Every cell shows a piece or none.
   if (v.casillas.Cuenta() - 1 != n * intentos || v.paleta.Cuenta() - 1 != p.NumFichas ||
       Visibles(p) < n) {
     return "board or palette size";
   }
   for (int k = 1; k < v.casillas.Cuenta(); ++k) {
     const Elemento& c = v.casillas[k];
-    if (!c.visible || PiezaEn(p, c) < 0 || (c.fijada && !Marcada(v.anillos, c))) {
-      return "cell " + std::to_string(k) + " hidden, with no piece, or fixed unringed";
+    if (!c.visible || PiezaEn(p, c) < 0) {
+      return "cell " + std::to_string(k) + " hidden, or with no piece";
+    }
+  }
+  // A fixed column holds its piece, ringed, in every row still to come.
+  for (int col = 1; col <= n; ++col) {
+    const int fija = p.FijaEnColumna[static_cast<std::size_t>(col)];
+    for (int fila = p.FilaActual + 1; fija != 0 && fila <= intentos; ++fila) {
+      const Elemento& c = v.casillas[(fila - 1) * n + col];
+      if (PiezaEn(p, c) != fija || !Marcada(v.anillos, c)) {
+        return "column " + std::to_string(col) + " fixed, but not down to the last row";
+      }
     }
   }
   // Pieces by kind and colour, below the hover frame; the discarded ones crossed out wherever
@@ -310,11 +320,13 @@ class Jugador {
   // Right after a set-up: an empty board waiting for its first piece.
   std::string TableroNuevo() const {
     for (int k = 1; k < V().casillas.Cuenta(); ++k) {
-      if (PiezaEn(P(), V().casillas[k]) != 0 || V().casillas[k].fijada) {
+      if (PiezaEn(P(), V().casillas[k]) != 0) {
         return "new board not empty";
       }
     }
-    return P().FilaActual != 1 || P().CasillaActual != 1 || !V().cursor.visible ||
+    const bool fijas = std::any_of(P().FijaEnColumna.begin(), P().FijaEnColumna.end(),
+                                   [](int f) { return f != 0; });
+    return fijas || P().FilaActual != 1 || P().CasillaActual != 1 || !V().cursor.visible ||
                    V().okHabilitado || P().RelojEnMarcha || P().ventanaFichas.visible ||
                    V().cruces.Cuenta() != 1 || V().anillos.Cuenta() != 1
                ? "new board not ready for its first piece"

@@ -79,7 +79,7 @@ TEST(Fijar, CopiesThePieceDownItsColumnUntilReleased) {
   m.Poner(4, 1);
   m.Fijar(2, 1);  // rows 1 to 5 hold piece 1 at position 2, all ringed
   EXPECT_EQ(m.CeldaE(5, 2).rotulo, "0");
-  EXPECT_TRUE(m.CeldaE(1, 4).fijada);
+  EXPECT_TRUE(m.juego.Fijada(1));
   EXPECT_EQ(m.V().anillos.Cuenta() - 1, 6);
   m.Jugar({5, 1, 6, 7});
   EXPECT_EQ(m.P().Tablero, (std::vector<int>{0, 0, 1, 0, 0}));  // row 2 opens with it
@@ -104,7 +104,7 @@ TEST(Fijar, AtMostAllButOnePositionAndOnlyOnePiecePerColumn) {
   m.Fijar(4, 6);  // refused: the piece stays, unfixed, and "OK" sends the full row
   EXPECT_EQ(m.plataforma.UltimoMensaje(), "No puedes fijar todas las posiciones.");
   EXPECT_EQ(m.CeldaE(2, 4).rotulo, "");
-  EXPECT_FALSE(m.CeldaE(1, 4).fijada);
+  EXPECT_FALSE(m.juego.Fijada(6));
   EXPECT_TRUE(m.V().okHabilitado);
   EXPECT_FALSE(m.V().cursor.visible);
   m.Desechar(6);  // an ordinary piece can be discarded
@@ -118,15 +118,16 @@ TEST(Fijar, AtMostAllButOnePositionAndOnlyOnePiecePerColumn) {
 
 TEST(Fijar, AnotherPieceFixedInTheColumnEndsThePreviousFix) {
   Mesa m;
-  m.Arrancar({1, 2, 3, 4}, "1,0,1,4,5,10");  // five attempts
-  m.Fijar(2, 3);
-  m.Jugar({5, 3, 6, 7});
-  m.Fijar(2, 8);  // row 2: piece 8 takes position 2 over, down to row 5
-  EXPECT_FALSE(m.CeldaE(1, 2).fijada);
-  EXPECT_EQ(m.CeldaE(5, 2).rotulo, "7");
-  m.Desechar(3);  // nothing of piece 3 is fixed any more
-  EXPECT_FALSE(m.V().paleta[3].visible);
-  m.Desechar(8);
+  m.Arrancar({1, 2, 3, 4});
+  m.Jugar({1, 2, 5, 3});  // piece 5 merely played in position 3
+  m.Fijar(2, 5);
+  m.Jugar({1, 5, 3, 4});
+  m.Fijar(2, 6);  // row 3: piece 6 takes position 2 over, down to the last row
+  EXPECT_EQ(m.CeldaE(10, 2).rotulo, "5");
+  EXPECT_FALSE(m.juego.Fijada(5));
+  m.Desechar(5);  // no column keeps piece 5 fixed any more
+  EXPECT_FALSE(m.V().paleta[5].visible);
+  m.Desechar(6);
   EXPECT_EQ(m.plataforma.UltimoMensaje(), "Esa ficha está fijada.");
 }
 
