@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <random>
 #include <set>
@@ -242,6 +243,9 @@ class Jugador {
       for (int i = 0; i < eventos && !fuente_.Agotada() && fallo_.empty(); ++i) {
         const int tableros = P().principal.tablerosConstruidos;
         Evento();
+        if (trasEvento) {
+          trasEvento();
+        }
         if (P().principal.tablerosConstruidos != tableros) {
           Fallar(TableroNuevo());
         }
@@ -255,7 +259,8 @@ class Jugador {
 
   PlataformaFalsa plataforma;
   std::unique_ptr<Juego> juego;
-  std::string registro;  // the events played, one a line
+  std::string registro;            // the events played, one a line
+  std::function<void()> trasEvento;  // called after every event, for a record of the game
 
  private:
   const Partida& P() const { return juego->partida(); }
