@@ -18,20 +18,20 @@ class RepintadoBench : public QObject {
     Juego& juego = p.app->juego();
     // A board worth drawing: nineteen scored rows with their marks and texts.
     for (int fila = 1; fila < 20; ++fila) {
-      juego.VerTexto();
+      juego.Aplicar({Accion::VerTexto});
       for (int i = 1; i <= 10; ++i) {
-        juego.PulsarFicha(i + fila % 5, kBotonIzquierdo);
+        juego.Aplicar({Accion::PulsarFicha, i + fila % 5, kBotonIzquierdo});
       }
-      juego.Enviar();
+      juego.Aplicar({Accion::Enviar});
     }
-    QCOMPARE(juego.partida().principal.puntuaciones.Cuenta() - 1, 19);
+    QCOMPARE(juego.principal().puntuaciones.Cuenta() - 1, 19);
     QWidget& ventana = p.app->principal();
     QImage imagen(ventana.size(), QImage::Format_ARGB32_Premultiplied);
     QBENCHMARK {
       ventana.render(&imagen);
     }
     const QPoint celda =
-        p.vista()->mapTo(&ventana, Rectangulo(juego.partida().principal.casillas[200]).center());
+        p.vista()->mapTo(&ventana, Rectangulo(juego.principal().casillas[200]).center());
     QCOMPARE(imagen.pixelColor(celda + QPoint(6, 0)), QColor(255, 192, 255));
   }
 };

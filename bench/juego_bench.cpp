@@ -38,35 +38,36 @@ struct PartidaMayor {
   PlataformaMedida plataforma;
   Juego juego{plataforma, std::filesystem::temp_directory_path() / "quorbel-bench.ini"};
   PartidaMayor() {
-    juego.ElegirColores(1);
-    juego.ElegirJugarCon(0);
-    juego.MoverCasillas(10);
-    juego.MoverIntentos(20);
-    juego.MoverFichas(26);
-    juego.AceptarOpciones();
+    juego.Aplicar({Accion::ElegirColores, 1});
+    juego.Aplicar({Accion::ElegirJugarCon, 0});
+    juego.Aplicar({Accion::MoverCasillas, 10});
+    juego.Aplicar({Accion::MoverIntentos, 20});
+    juego.Aplicar({Accion::MoverFichas, 26});
+    juego.Aplicar({Accion::AceptarOpciones});
   }
 };
 
 void PreparacionCompleta(benchmark::State& estado) {
   PartidaMayor p;
   for (auto _ : estado) {
-    p.juego.Nuevo();  // no game under way: no question, just the deal and the board
-    benchmark::DoNotOptimize(p.juego.partida().principal.casillas.Cuenta());
+    p.juego.Aplicar(
+        {Accion::Nuevo});  // no game under way: no question, just the deal and the board
+    benchmark::DoNotOptimize(p.juego.principal().casillas.Cuenta());
   }
 }
 BENCHMARK(PreparacionCompleta);
 
 void PulsarFicha(benchmark::State& estado) {
   PartidaMayor p;
-  p.juego.PulsarCasilla(2, kBotonIzquierdo);
+  p.juego.Aplicar({Accion::PulsarCasilla, 2, kBotonIzquierdo});
   int pieza = 1;
   for (auto _ : estado) {
     // Choose the first cell and drop a piece in it; the cursor then moves on to the second.
-    p.juego.PulsarCasilla(1, kBotonIzquierdo);
-    p.juego.PulsarFicha(pieza, kBotonIzquierdo);
+    p.juego.Aplicar({Accion::PulsarCasilla, 1, kBotonIzquierdo});
+    p.juego.Aplicar({Accion::PulsarFicha, pieza, kBotonIzquierdo});
     pieza = pieza % 26 + 1;
   }
-  if (p.juego.partida().principal.casillas[1].rotulo.empty()) {
+  if (p.juego.principal().casillas[1].rotulo.empty()) {
     estado.SkipWithError("no piece was placed");
   }
 }
@@ -77,15 +78,17 @@ void EnviarFila(benchmark::State& estado) {
   for (auto _ : estado) {
     estado.PauseTiming();
     if (p.juego.partida().FilaActual >= 20 || !p.juego.partida().RelojEnMarcha) {
-      p.juego.Nuevo();
+      p.juego.Aplicar({Accion::Nuevo});
     }
     // A full row of pieces that cannot all be right: 11..20 against a solution drawn from 26.
     for (int i = 1; i <= 10; ++i) {
-      p.juego.PulsarCasilla((p.juego.partida().FilaActual - 1) * 10 + i, kBotonIzquierdo);
-      p.juego.PulsarFicha(10 + i, kBotonIzquierdo);
+      p.juego.Aplicar({Accion::PulsarCasilla,
+                       p.juego.partida().Casilla(p.juego.partida().FilaActual, i),
+                       kBotonIzquierdo});
+      p.juego.Aplicar({Accion::PulsarFicha, 10 + i, kBotonIzquierdo});
     }
     estado.ResumeTiming();
-    p.juego.Enviar();
+    p.juego.Aplicar({Accion::Enviar});
   }
 }
 BENCHMARK(EnviarFila);

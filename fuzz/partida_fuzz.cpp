@@ -17,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
   Jugador jugador(fuente, ini);
   const std::string fallo = jugador.Jugar(300);
   if (!fallo.empty()) {
-    std::fprintf(stderr, "%s\nevents:\n%s", fallo.c_str(), jugador.registro.c_str());
+    std::fprintf(stderr, "%s\nthe game, as Repetir replays it:\n%s", fallo.c_str(),
+                 jugador.bitacora.c_str());
     std::abort();
   }
   return 0;

@@ -69,7 +69,7 @@ AcercaDe::AcercaDe(Aplicacion& app, QWidget* padre) : QDialog(padre, kBotonesDia
   icono->setObjectName(QStringLiteral("imgIcono"));
   icono->setGeometry(Px(349), Px(180), Px(480), Px(480));
   icono->setPixmap(principal.windowIcon().pixmap(Px(480), Px(480)));
-  const QString titulo = QString::fromStdString(app_.juego().partida().principal.titulo);
+  const QString titulo = QString::fromStdString(app_.juego().principal().titulo);
   Texto(this, "lblTitulo", titulo, colores::kBlanco,
         Fuente(QStringLiteral("DejaVu Sans"), 12, true), 956, 180, 2955, 375);
   Texto(this, "lblCreadoPor", QStringLiteral("por el equipo de Quorbel"), colores::kBlanco,

@@ -31,7 +31,7 @@ Aplicacion::Aplicacion(std::filesystem::path rutaAjustes)
 Aplicacion::~Aplicacion() = default;
 
 void Aplicacion::Iniciar() {
-  Despachar([](Juego& j) { j.Arrancar(); });
+  Despachar({Accion::Arrancar});
   // Centred across the screen the first time; set-ups then only move it up or down.
   if (const QScreen* pantalla = QGuiApplication::primaryScreen()) {
     const QRect area = pantalla->availableGeometry();
@@ -41,12 +41,13 @@ void Aplicacion::Iniciar() {
   principal_->activateWindow();  // the board takes the keyboard
 }
 
-void Aplicacion::Despachar(const std::function<void(Juego&)>& manejador) {
-  manejador(*juego_);
+void Aplicacion::Despachar(const Movimiento& movimiento) {
+  juego_->Aplicar(movimiento);
   Sincronizar();
 }
 
 void Aplicacion::Sincronizar() {
+  juego_->Dibujar();
   principal_->Sincronizar();
   ventanaFichas_->Sincronizar();
   opciones_->Sincronizar();

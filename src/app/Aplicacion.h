@@ -1,7 +1,6 @@
 #pragma once
 
 #include <filesystem>
-#include <functional>
 #include <memory>
 
 #include <Qt>
@@ -25,7 +24,8 @@ inline constexpr Qt::WindowFlags kBotonesDialogo =
     Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 
 // The running program: the game, its desktop services and its windows. Every event reaches
-// the game through Despachar, and the windows then show the game's record as it stands.
+// the game as a move through Despachar, and the windows then show the game's record as it
+// stands.
 class Aplicacion {
  public:
   explicit Aplicacion(std::filesystem::path rutaAjustes = archivo_ajustes::kNombre);
@@ -37,7 +37,8 @@ class Aplicacion {
   // main window.
   void Iniciar();
 
-  void Despachar(const std::function<void(Juego&)>& manejador);
+  // Plays a move of the player's, then shows the windows as the game now stands.
+  void Despachar(const Movimiento& movimiento);
   // Brings every window in line with the game's record.
   void Sincronizar();
 

@@ -89,12 +89,15 @@ DialogoOpciones::DialogoOpciones(Aplicacion& app, QWidget* padre)
     lecturas_[i] = lectura;
     barras_[i] = barra;
   }
-  connect(barras_[0], &QScrollBar::valueChanged, this,
-          [this](int v) { app_.Despachar([v](Juego& j) { j.MoverCasillas(v); }); });
-  connect(barras_[1], &QScrollBar::valueChanged, this,
-          [this](int v) { app_.Despachar([v](Juego& j) { j.MoverIntentos(v); }); });
-  connect(barras_[2], &QScrollBar::valueChanged, this,
-          [this](int v) { app_.Despachar([v](Juego& j) { j.MoverFichas(v); }); });
+  connect(barras_[0], &QScrollBar::valueChanged, this, [this](int v) {
+    app_.Despachar({Accion::MoverCasillas, v});
+  });
+  connect(barras_[1], &QScrollBar::valueChanged, this, [this](int v) {
+    app_.Despachar({Accion::MoverIntentos, v});
+  });
+  connect(barras_[2], &QScrollBar::valueChanged, this, [this](int v) {
+    app_.Despachar({Accion::MoverFichas, v});
+  });
 
   QGroupBox* jugar = Marco(this, "Frame2", QStringLiteral("Jugar con:"), 120, 1200, 1335, 1095);
   jugarCon_[0] = Opcion(jugar, QStringLiteral("Option3(0)"), QStringLiteral("Letras."), 240, 855);
@@ -107,22 +110,24 @@ DialogoOpciones::DialogoOpciones(Aplicacion& app, QWidget* padre)
   repetidos_[0] = Opcion(repetidos, QStringLiteral("Option1(0)"), QStringLiteral("Si."), 240, 735);
   repetidos_[1] = Opcion(repetidos, QStringLiteral("Option1(1)"), QStringLiteral("No."), 600, 615);
   for (int i = 0; i < 3; ++i) {
-    connect(jugarCon_[static_cast<std::size_t>(i)], &QRadioButton::clicked, this,
-            [this, i] { app_.Despachar([i](Juego& j) { j.ElegirJugarCon(i); }); });
+    connect(jugarCon_[static_cast<std::size_t>(i)], &QRadioButton::clicked, this, [this, i] {
+      app_.Despachar({Accion::ElegirJugarCon, i});
+    });
   }
   for (int i = 0; i < 2; ++i) {
-    connect(colores_[static_cast<std::size_t>(i)], &QRadioButton::clicked, this,
-            [this, i] { app_.Despachar([i](Juego& j) { j.ElegirColores(i); }); });
-    connect(repetidos_[static_cast<std::size_t>(i)], &QRadioButton::clicked, this,
-            [this, i] { app_.Despachar([i](Juego& j) { j.ElegirRepetidos(i); }); });
+    connect(colores_[static_cast<std::size_t>(i)], &QRadioButton::clicked, this, [this, i] {
+      app_.Despachar({Accion::ElegirColores, i});
+    });
+    connect(repetidos_[static_cast<std::size_t>(i)], &QRadioButton::clicked, this, [this, i] {
+      app_.Despachar({Accion::ElegirRepetidos, i});
+    });
   }
 
   ok_ = new QPushButton(QStringLiteral("OK"), this);
   ok_->setObjectName(QStringLiteral("Command1"));
   ok_->setDefault(true);
   Colocar(ok_, 3720, 240, 375, 855);
-  connect(ok_, &QPushButton::clicked, this,
-          [this] { app_.Despachar([](Juego& j) { j.AceptarOpciones(); }); });
+  connect(ok_, &QPushButton::clicked, this, [this] { app_.Despachar({Accion::AceptarOpciones}); });
 
   // The keyboard goes through the dialog as it reads: the sliders left to right, the option
   // groups, then "OK".
@@ -176,7 +181,7 @@ void DialogoOpciones::Refrescar() {
 
 void DialogoOpciones::reject() {
   // Closed without "OK": the settings go back to those in force when it was opened.
-  app_.Despachar([](Juego& j) { j.CerrarOpciones(); });
+  app_.Despachar({Accion::CerrarOpciones});
   if (isVisible()) {
     QDialog::reject();
   }
@@ -184,13 +189,13 @@ void DialogoOpciones::reject() {
 
 void DialogoOpciones::showEvent(QShowEvent* evento) {
   QDialog::showEvent(evento);
-  app_.Despachar([](Juego& j) { j.ActivarOpciones(); });
+  app_.Despachar({Accion::ActivarOpciones});
 }
 
 void DialogoOpciones::changeEvent(QEvent* evento) {
   QDialog::changeEvent(evento);
   if (evento->type() == QEvent::ActivationChange && isActiveWindow()) {
-    app_.Despachar([](Juego& j) { j.ActivarOpciones(); });
+    app_.Despachar({Accion::ActivarOpciones});
   }
 }
 

@@ -10,7 +10,6 @@
 #include "Dibujos.h"
 #include "Teclado.h"
 #include "Teclas.h"
-#include "Textos.h"
 #include "VistaTablero.h"
 
 namespace quorbel {
@@ -27,19 +26,19 @@ VentanaFichas::VentanaFichas(Aplicacion& app, QWidget* principal)
   setFocusPolicy(Qt::StrongFocus);
   vista_ = new VistaTablero(
       [this](std::vector<Pieza>& piezas) {
-        const Matriz& celdas = app_.juego().partida().ventanaFichas.celdas;
+        const Matriz& celdas = app_.juego().ventanaFichas().celdas;
         for (int i = 0; i < celdas.Cuenta(); ++i) {
           piezas.push_back({&celdas[i], Objetivo::CeldaFichas, i});
         }
       },
-      [this] { return app_.juego().partida().ventanaFichas.fondo; }, this);
+      [this] { return app_.juego().ventanaFichas().fondo; }, this);
   connect(vista_, &VistaTablero::pulsado, this, [this](Objetivo, int i, int) {
-    app_.Despachar([i](Juego& j) { j.ElegirRecuperada(i); });
+    app_.Despachar({Accion::ElegirRecuperada, i});
   });
 }
 
 void VentanaFichas::Sincronizar() {
-  const RegistroFichas& f = app_.juego().partida().ventanaFichas;
+  const RegistroFichas& f = app_.juego().ventanaFichas();
   setWindowTitle(QString::fromStdString(f.titulo));
   // The outer size asked for, but never cutting off a cell that stands inside it.
   int ancho = Px(f.ancho - kMarcoAncho);
@@ -60,7 +59,8 @@ void VentanaFichas::Sincronizar() {
     Colocar();
     // The solution stands beside the board without taking the keyboard from it; the picker
     // takes it, to be answered.
-    setAttribute(Qt::WA_ShowWithoutActivating, f.titulo != textos::kRecuperar);
+    setAttribute(Qt::WA_ShowWithoutActivating,
+                 app_.juego().partida().vistaFichas != VistaFichas::Recuperar);
     seleccion_ = 0;
     vista_->Resaltar(QRect());  // the keyboard's choice shows once the arrows are used
     show();
@@ -84,7 +84,7 @@ void VentanaFichas::Colocar() {
 }
 
 void VentanaFichas::Seleccionar(int celda) {
-  const Matriz& celdas = app_.juego().partida().ventanaFichas.celdas;
+  const Matriz& celdas = app_.juego().ventanaFichas().celdas;
   if (celda < celdas.Cuenta() && celdas[celda].visible) {
     seleccion_ = celda;
   }
@@ -94,14 +94,13 @@ void VentanaFichas::Seleccionar(int celda) {
 // In the picker a piece's key, or the arrows and Return, take a piece back as a press on it
 // would; Escape closes the window as its frame would.
 void VentanaFichas::keyPressEvent(QKeyEvent* evento) {
-  const Partida& p = app_.juego().partida();
-  const Matriz& celdas = p.ventanaFichas.celdas;
+  const Estado& p = app_.juego().partida();
   int elegida = -1;
   if (evento->key() == Qt::Key_Escape) {
     close();
     return;
   }
-  if (p.ventanaFichas.titulo != textos::kRecuperar) {
+  if (p.vistaFichas != VistaFichas::Recuperar) {
     QWidget::keyPressEvent(evento);
     return;
   }
@@ -112,17 +111,17 @@ void VentanaFichas::keyPressEvent(QKeyEvent* evento) {
   if (evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter) {
     elegida = seleccion_;
   }
-  const int ficha = FichaDeTecla(p.ajustes.Jugar(), p.NumFichas, CaracterDeTecla(*evento));
-  for (int i = 0; i < celdas.Cuenta() && ficha > 0; ++i) {
-    if (celdas[i].visible && MismaFicha(celdas[i], p.principal.paleta[ficha])) {
-      elegida = i;
-    }
+  const int ficha = FichaDeTecla(p.jugar, p.NumFichas, CaracterDeTecla(*evento));
+  const auto& fichas = p.fichasEnVentana;
+  if (const auto i = std::find(fichas.begin(), fichas.end(), ficha);
+      ficha > 0 && i != fichas.end()) {
+    elegida = static_cast<int>(i - fichas.begin());
   }
   if (elegida < 0) {
     QWidget::keyPressEvent(evento);
     return;
   }
-  app_.Despachar([elegida](Juego& j) { j.ElegirRecuperada(elegida); });
+  app_.Despachar({Accion::ElegirRecuperada, elegida});
 }
 
 void VentanaFichas::Ocultar() {
@@ -162,8 +161,8 @@ void VentanaFichas::changeEvent(QEvent* evento) {
 // route would still be open for the game, and the next event would show it again.
 void VentanaFichas::hideEvent(QHideEvent* evento) {
   QWidget::hideEvent(evento);
-  if (!ocultandoPorElJuego_ && app_.juego().partida().ventanaFichas.visible) {
-    app_.Despachar([](Juego& j) { j.CerrarVentanaFichas(); });
+  if (!ocultandoPorElJuego_ && app_.juego().partida().ventanaFichasVisible) {
+    app_.Despachar({Accion::CerrarVentanaFichas});
   }
   emit oculta();
 }

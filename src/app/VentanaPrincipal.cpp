@@ -39,35 +39,29 @@ void Recoger(const RegistroPrincipal& f, std::vector<Pieza>& piezas) {
 VentanaPrincipal::VentanaPrincipal(Aplicacion& app)
     : QMainWindow(nullptr, kBotonesPrincipal), app_(app) {
   setObjectName(QStringLiteral("Form1"));
-  const Juego& juego = app_.juego();
-  vista_ = new VistaTablero(
-      [this](std::vector<Pieza>& p) { Recoger(app_.juego().partida().principal, p); },
-      [&juego] { return juego.partida().principal.fondo; }, this);
+  vista_ = new VistaTablero([this](std::vector<Pieza>& p) { Recoger(app_.juego().principal(), p); },
+                            [this] { return app_.juego().principal().fondo; }, this);
   vista_->setObjectName(QStringLiteral("Tablero"));
   // The board keeps the keyboard, so that typing always plays.
   vista_->setFocusPolicy(Qt::StrongFocus);
   vista_->setFocus();
   vista_->installEventFilter(this);
   vista_->ayuda = [this](const Pieza& p) {
-    const Partida& partida = app_.juego().partida();
-    const std::string tecla = TeclaDeFicha(partida.ajustes.Jugar(), p.indice);
+    const std::string tecla = TeclaDeFicha(app_.juego().partida().jugar, p.indice);
     return p.objetivo == Objetivo::Ficha && !tecla.empty()
                ? QStringLiteral("Tecla: ") + QString::fromStdString(tecla)
                : QString();
   };
   setCentralWidget(vista_);
   connect(vista_, &VistaTablero::pulsado, this, [this](Objetivo objetivo, int i, int boton) {
-    app_.Despachar([&](Juego& j) {
-      if (objetivo == Objetivo::Casilla) {
-        j.PulsarCasilla(i, boton);
-      } else if (objetivo == Objetivo::Ficha) {
-        j.PulsarFicha(i, boton);
-      }
-    });
+    if (objetivo == Objetivo::Casilla || objetivo == Objetivo::Ficha) {
+      app_.Despachar(
+          {objetivo == Objetivo::Casilla ? Accion::PulsarCasilla : Accion::PulsarFicha, i, boton});
+    }
   });
   connect(vista_, &VistaTablero::movido, this, [this](Objetivo objetivo, int i) {
     if (objetivo == Objetivo::Ficha) {
-      app_.Despachar([&](Juego& j) { j.PasarSobreFicha(i); });
+      app_.Despachar({Accion::PasarSobreFicha, i});
     }
   });
 
@@ -75,55 +69,48 @@ VentanaPrincipal::VentanaPrincipal(Aplicacion& app)
   ok_->setObjectName(QStringLiteral("Command1"));
   ok_->setGeometry(Px(5040), Px(120), Px(855), Px(375));
   ok_->setFocusPolicy(Qt::NoFocus);  // Return belongs to the board
-  connect(ok_, &QPushButton::clicked, this,
-          [this] { app_.Despachar([](Juego& j) { j.Enviar(); }); });
+  connect(ok_, &QPushButton::clicked, this, [this] { app_.Despachar({Accion::Enviar}); });
 
   temporizador_ = new QTimer(this);
   temporizador_->setObjectName(QStringLiteral("Timer1"));
-  connect(temporizador_, &QTimer::timeout, this,
-          [this] { app_.Despachar([](Juego& j) { j.Tic(); }); });
+  connect(temporizador_, &QTimer::timeout, this, [this] { app_.Despachar({Accion::Tic}); });
 
   QMenuBar* barra = menuBar();
   QMenu* juegoMenu = barra->addMenu(QStringLiteral("&Juego"));
   juegoMenu->setObjectName(QStringLiteral("MnuJuego"));
-  Item(juegoMenu, "MnuNew", QStringLiteral("&Nuevo"), [](Juego& j) {
-    j.Nuevo();
-  })->setShortcut(QKeySequence::New);
-  Item(juegoMenu, "MnuOpcion", QStringLiteral("&Opciones"), [](Juego& j) { j.AbrirOpciones(); });
-  Item(juegoMenu, "MnuCambiar", QStringLiteral("&Cambiar color"),
-       [](Juego& j) { j.CambiarColor(); });
+  Item(juegoMenu, "MnuNew", QStringLiteral("&Nuevo"), Accion::Nuevo)
+      ->setShortcut(QKeySequence::New);
+  Item(juegoMenu, "MnuOpcion", QStringLiteral("&Opciones"), Accion::AbrirOpciones);
+  Item(juegoMenu, "MnuCambiar", QStringLiteral("&Cambiar color"), Accion::CambiarColor);
   juegoMenu->addSeparator();
-  pista_ = Item(juegoMenu, "MnuPista", QStringLiteral("&Pista"), [](Juego& j) { j.PedirPista(); });
+  pista_ = Item(juegoMenu, "MnuPista", QStringLiteral("&Pista"), Accion::PedirPista);
   pista_->setShortcut(QKeySequence(QStringLiteral("Ctrl+H")));
-  Item(juegoMenu, "MnuTiempos", QStringLiteral("&Mejores tiempos"),
-       [](Juego& j) { j.VerMejoresTiempos(); });
+  Item(juegoMenu, "MnuTiempos", QStringLiteral("&Mejores tiempos"), Accion::VerMejoresTiempos);
+  // Takes back the current row's moves, one a press.
+  deshacer_ = Item(juegoMenu, "MnuDeshacer", QStringLiteral("&Deshacer"), Accion::Deshacer);
+  deshacer_->setShortcut(QKeySequence::Undo);
   QMenu* resultados = barra->addMenu(QStringLiteral("&Resultados"));
   resultados->setObjectName(QStringLiteral("MnuAcierto"));
-  verSimbolos_ =
-      Item(resultados, "MnuSimbol", QStringLiteral("&Símbolos"), [](Juego& j) { j.VerSimbolos(); });
-  verTexto_ =
-      Item(resultados, "MnuTexto", QStringLiteral("&Texto"), [](Juego& j) { j.VerTexto(); });
+  verSimbolos_ = Item(resultados, "MnuSimbol", QStringLiteral("&Símbolos"), Accion::VerSimbolos);
+  verTexto_ = Item(resultados, "MnuTexto", QStringLiteral("&Texto"), Accion::VerTexto);
   QAction* recupera = barra->addAction(QStringLiteral("R&ecuperar"));
   recupera->setObjectName(QStringLiteral("MnuRecupera"));
-  connect(recupera, &QAction::triggered, this,
-          [this] { app_.Despachar([](Juego& j) { j.Recuperar(); }); });
+  connect(recupera, &QAction::triggered, this, [this] { app_.Despachar({Accion::Recuperar}); });
   QAction* soluc = barra->addAction(QStringLiteral("&Solución"));
   soluc->setObjectName(QStringLiteral("MnuSoluc"));
-  connect(soluc, &QAction::triggered, this,
-          [this] { app_.Despachar([](Juego& j) { j.VerSolucion(); }); });
+  connect(soluc, &QAction::triggered, this, [this] { app_.Despachar({Accion::VerSolucion}); });
 
   // "Quitar" never shows in the menu bar: it is the palette's context menu.
   menuQuitar_ = new QMenu(QStringLiteral("Quitar"), this);
   menuQuitar_->setObjectName(QStringLiteral("MnuQuit"));
-  Item(menuQuitar_, "MnuDescart", QStringLiteral("&Desechar"), [](Juego& j) { j.Desechar(); });
-  Item(menuQuitar_, "MnuNoFijar", QStringLiteral("&No Fijar"), [](Juego& j) { j.NoFijar(); });
+  Item(menuQuitar_, "MnuDescart", QStringLiteral("&Desechar"), Accion::Desechar);
+  Item(menuQuitar_, "MnuNoFijar", QStringLiteral("&No Fijar"), Accion::NoFijar);
 
   QMenu* ayuda = barra->addMenu(QStringLiteral("&Ayuda"));
   ayuda->setObjectName(QStringLiteral("MnuHelpp"));
-  Item(ayuda, "MnuHelp", QStringLiteral("Como &Jugar"), [](Juego& j) {
-    j.ComoJugar();
-  })->setShortcut(QKeySequence::HelpContents);
-  Item(ayuda, "MnuInfo", QStringLiteral("&Acerca de..."), [](Juego& j) { j.VerAcercaDe(); });
+  Item(ayuda, "MnuHelp", QStringLiteral("Como &Jugar"), Accion::ComoJugar)
+      ->setShortcut(QKeySequence::HelpContents);
+  Item(ayuda, "MnuInfo", QStringLiteral("&Acerca de..."), Accion::VerAcercaDe);
 }
 
 bool VentanaPrincipal::eventFilter(QObject* objeto, QEvent* evento) {
@@ -134,56 +121,42 @@ bool VentanaPrincipal::eventFilter(QObject* objeto, QEvent* evento) {
   return QMainWindow::eventFilter(objeto, evento);
 }
 
-// A key does what the equivalent press of the mouse does, through the same handler.
+// A key makes the move that the equivalent press of the mouse makes.
 bool VentanaPrincipal::Tecla(const QKeyEvent& evento) {
-  const Partida& p = app_.juego().partida();
-  const int actual = p.CasillaActual;
-  const int primera = (p.FilaActual - 1) * p.NumCasillas + 1;
-  auto pulsarCasilla = [this](int casilla, int boton) {
-    app_.Despachar([=](Juego& j) { j.PulsarCasilla(casilla, boton); });
-  };
-  switch (evento.key()) {
-    case Qt::Key_Left:
-      pulsarCasilla(actual - 1, kBotonIzquierdo);
-      return true;
-    case Qt::Key_Right:
-      pulsarCasilla(actual + 1, kBotonIzquierdo);
-      return true;
-    case Qt::Key_Home:
-      pulsarCasilla(primera, kBotonIzquierdo);
-      return true;
-    case Qt::Key_End:
-      pulsarCasilla(primera + p.NumCasillas - 1, kBotonIzquierdo);
-      return true;
-    case Qt::Key_Space:
-      pulsarCasilla(actual, kBotonDerecho);
-      return true;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      if (ok_->isEnabled()) {
-        ok_->click();
+  static const std::pair<int, quorbel::Tecla> kTeclas[] = {
+      {Qt::Key_Left, Tecla::Izquierda}, {Qt::Key_Right, Tecla::Derecha},
+      {Qt::Key_Home, Tecla::Inicio},    {Qt::Key_End, Tecla::Fin},
+      {Qt::Key_Space, Tecla::Espacio},  {Qt::Key_Return, Tecla::Intro},
+      {Qt::Key_Enter, Tecla::Intro}};
+  const Estado& e = app_.juego().partida();
+  if (evento.key() == Qt::Key_Escape) {
+    app_.ventanaFichas().close();
+    return true;
+  }
+  for (const auto& [qt, tecla] : kTeclas) {
+    if (evento.key() == qt) {
+      if (const auto movimiento = MovimientoDeTecla(e, tecla)) {
+        app_.Despachar(*movimiento);
       }
       return true;
-    case Qt::Key_Escape:
-      app_.ventanaFichas().close();
-      return true;
-    default:
-      break;
+    }
   }
-  const int ficha = FichaDeTecla(p.ajustes.Jugar(), p.NumFichas, CaracterDeTecla(evento));
-  if (ficha == 0 || !p.principal.paleta[ficha].visible ||
-      (evento.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier))) {
-    return false;  // a discarded piece, or a key the game does not use
+  if (evento.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) {
+    return false;  // a key the game does not use
   }
   const bool menu = evento.modifiers() & Qt::ShiftModifier;
-  fichaDelMenu_ = menu ? ficha : 0;
-  app_.Despachar([=](Juego& j) { j.PulsarFicha(ficha, menu ? kBotonDerecho : kBotonIzquierdo); });
+  const auto movimiento = MovimientoDeTecla(e, Tecla::Caracter, CaracterDeTecla(evento), menu);
+  if (!movimiento) {
+    return false;
+  }
+  fichaDelMenu_ = menu ? movimiento->valor : 0;
+  app_.Despachar(*movimiento);
   fichaDelMenu_ = 0;
   return true;
 }
 
 QPoint VentanaPrincipal::PuntoMenuQuitar() {
-  const Matriz& paleta = app_.juego().partida().principal.paleta;
+  const Matriz& paleta = app_.juego().principal().paleta;
   if (!paleta.Existe(fichaDelMenu_)) {
     return QCursor::pos();
   }
@@ -191,15 +164,15 @@ QPoint VentanaPrincipal::PuntoMenuQuitar() {
 }
 
 QAction* VentanaPrincipal::Item(QMenu* menu, const char* nombre, const QString& texto,
-                                void (*manejador)(Juego&)) {
-  QAction* accion = menu->addAction(texto);
-  accion->setObjectName(QString::fromLatin1(nombre));
-  connect(accion, &QAction::triggered, this, [this, manejador] { app_.Despachar(manejador); });
-  return accion;
+                                Accion accion) {
+  QAction* item = menu->addAction(texto);
+  item->setObjectName(QString::fromLatin1(nombre));
+  connect(item, &QAction::triggered, this, [this, accion] { app_.Despachar({accion}); });
+  return item;
 }
 
 void VentanaPrincipal::Sincronizar() {
-  const RegistroPrincipal& f = app_.juego().partida().principal;
+  const RegistroPrincipal& f = app_.juego().principal();
   setWindowTitle(QString::fromStdString(f.titulo));
   const QSize cliente(Px(RegistroPrincipal::kAnchoCliente), Px(f.AltoCliente()));
   if (vista_->size() != cliente) {
@@ -215,6 +188,7 @@ void VentanaPrincipal::Sincronizar() {
   verSimbolos_->setEnabled(f.simbolosHabilitado);
   verTexto_->setEnabled(f.textoHabilitado);
   pista_->setEnabled(app_.juego().FilaEnJuego());  // from the deal until won or lost
+  deshacer_->setEnabled(f.deshacerHabilitado);
   if (f.intervaloReloj <= 0) {
     temporizador_->stop();
   } else if (!temporizador_->isActive() || temporizador_->interval() != f.intervaloReloj) {
@@ -224,7 +198,7 @@ void VentanaPrincipal::Sincronizar() {
 }
 
 void VentanaPrincipal::closeEvent(QCloseEvent* evento) {
-  app_.Despachar([](Juego& j) { j.Salir(); });
+  app_.Despachar({Accion::Salir});
   evento->accept();
 }
 

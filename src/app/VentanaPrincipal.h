@@ -2,6 +2,8 @@
 
 #include <QMainWindow>
 
+#include "Movimiento.h"
+
 class QAction;
 class QKeyEvent;
 class QMenu;
@@ -11,7 +13,6 @@ class QTimer;
 namespace quorbel {
 
 class Aplicacion;
-class Juego;
 class VistaTablero;
 
 // The main window: the palette, the board, the clock and the menus.
@@ -34,7 +35,7 @@ class VentanaPrincipal : public QMainWindow {
   bool eventFilter(QObject* objeto, QEvent* evento) override;
 
  private:
-  QAction* Item(QMenu* menu, const char* nombre, const QString& texto, void (*manejador)(Juego&));
+  QAction* Item(QMenu* menu, const char* nombre, const QString& texto, Accion accion);
   bool Tecla(const QKeyEvent& evento);
 
   Aplicacion& app_;
@@ -45,6 +46,7 @@ class VentanaPrincipal : public QMainWindow {
   QAction* verSimbolos_ = nullptr;
   QAction* verTexto_ = nullptr;
   QAction* pista_ = nullptr;
+  QAction* deshacer_ = nullptr;
   int tablerosColocados_ = 0;
   int fichaDelMenu_ = 0;  // the piece whose context menu a key opened
 };

@@ -23,7 +23,7 @@ QString Dia(const std::string& fecha) {
 
 }  // namespace
 
-VentanaTiempos::VentanaTiempos(const Partida& partida, const TipoPartida& tipo, QWidget* padre)
+VentanaTiempos::VentanaTiempos(const Estado& partida, const TipoPartida& tipo, QWidget* padre)
     : QDialog(padre, kBotonesDialogo) {
   setObjectName(QStringLiteral("MejoresTiempos"));
   setWindowTitle(QStringLiteral("Mejores tiempos"));

@@ -10,7 +10,7 @@ namespace quorbel {
 class VentanaTiempos : public QDialog {
   Q_OBJECT
  public:
-  VentanaTiempos(const Partida& partida, const TipoPartida& tipo, QWidget* padre);
+  VentanaTiempos(const Estado& partida, const TipoPartida& tipo, QWidget* padre);
 };
 
 }  // namespace quorbel

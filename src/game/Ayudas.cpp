@@ -10,186 +10,113 @@ namespace quorbel {
 // Runs after piece p was placed in cell `casilla` with the cursor in fixing mode. Returns
 // false when the fix is refused; the piece then stays as an ordinary placed piece.
 bool Juego::Fijar(int p, int casilla) {
-  const int ultima = ajustes.Intentos() * NumCasillas;
+  const int ultima = UltimaCasilla();
   // Every fixed piece stands in the last row, so its filled cells count the fixed positions.
   int fijas = 0;
   for (int k = ultima - NumCasillas + 1; k <= ultima; ++k) {
-    fijas += principal.casillas[k].fondo != colores::kCasillaVacia;
+    fijas += casillas[static_cast<std::size_t>(k)] != 0;
   }
   if (fijas == NumCasillas - 1) {
     plataforma_.Mensaje(textos::kFijarTodas, Icono::Exclamacion, Botones::Ok);
-    principal.cursor.borde = colores::kNegro;
-    principal.cursor.visible = false;
+    cursor.modo = ModoCursor::Colocar;
+    cursor.visible = false;
     // "OK" only sends a complete row.
-    principal.okHabilitado = FilaCompleta();
+    okHabilitado = FilaCompleta();
     return false;
   }
-
-  const Elemento& ficha = principal.paleta[p];
-  const int columna = (casilla - 1) % NumCasillas + 1;
   for (int k = casilla + NumCasillas; k <= ultima; k += NumCasillas) {
-    Elemento& enColumna = principal.casillas[k];
-    enColumna.fondo = ficha.fondo;
-    enColumna.rotulo = ficha.rotulo;
-    enColumna.tinta = ficha.tinta;
+    PonerEn(k, p);
   }
   // The column is fixed with this piece now; a piece fixed here before stays fixed only if
   // another column keeps it.
-  FijaEnColumna[static_cast<std::size_t>(columna)] = p;
-  for (int k = 1; k <= ultima; ++k) {
-    Elemento& c = principal.casillas[k];
-    if (MismaFicha(c, ficha)) {
-      PonerMarca(principal.anillos, c);
-    }
-  }
+  FijaEnColumna[static_cast<std::size_t>(Posicion(casilla))] = p;
+  dibujo_.Anotar({Suceso::Tipo::Fijada, p});
   return true;
 }
 
-void Juego::PonerMarca(Matriz& marcas, const Elemento& casilla) {
-  Elemento& marca = marcas[principal.Cargar(marcas)];
-  marca.izquierda = casilla.izquierda + casilla.ancho / 2 - marcas[0].ancho / 2;
-  marca.arriba = casilla.arriba + casilla.alto / 2 - marcas[0].alto / 2;
-  marca.visible = true;
-  principal.AlFrente(marca);
-}
-
 void Juego::NoFijar() {
-  if (!principal.paleta.Existe(FichaActual)) {
+  if (!EsFicha(FichaActual)) {
     return;
   }
-  const Elemento& ficha = principal.paleta[FichaActual];
   std::replace(FijaEnColumna.begin(), FijaEnColumna.end(), FichaActual, 0);
-  for (int k = 1; k < principal.casillas.Cuenta(); ++k) {
-    Elemento& casilla = principal.casillas[k];
-    if (!MismaFicha(casilla, ficha)) {
-      continue;
+  // The piece stays where the player has put it, but it is no longer fixed anywhere; its
+  // copies in the rows still to come go away.
+  std::vector<int> tenian;
+  for (int k = 1; k <= UltimaCasilla(); ++k) {
+    if (casillas[static_cast<std::size_t>(k)] == FichaActual) {
+      tenian.push_back(k);
+      if (k > NumCasillas * FilaActual) {
+        PonerEn(k, 0);
+      }
     }
-    // The piece stays where the player has put it, but it is no longer fixed anywhere; its
-    // copies in the rows still to come go away.
-    if (k >= NumCasillas * FilaActual + 1) {
-      casilla.fondo = colores::kCasillaVacia;
-      casilla.rotulo.clear();
-    }
-    principal.AlFrente(casilla);  // drawn over its rings
   }
-  principal.AlFrente(principal.cursor);
+  dibujo_.Anotar({Suceso::Tipo::Liberada, FichaActual, std::move(tenian)});
 }
 
 void Juego::Desechar() {
-  Matriz& paleta = principal.paleta;
-  if (!paleta.Existe(FichaActual)) {
+  if (!EsFicha(FichaActual)) {
     return;
   }
-  int visibles = 0;
-  for (int j = 1; j < paleta.Cuenta(); ++j) {
-    visibles += paleta[j].visible;
-  }
-  if (visibles <= NumCasillas) {
+  if (Visibles() <= NumCasillas) {
     plataforma_.Mensaje(textos::kNoMasDesechos, Icono::Exclamacion, Botones::Ok);
     return;
   }
-  Elemento& ficha = paleta[FichaActual];
   if (Fijada(FichaActual)) {
     plataforma_.Mensaje(textos::kFijada, Icono::Exclamacion, Botones::Ok);
     return;
   }
-
   // Every copy in the current row goes; the cursor goes to the lowest free position.
   if (FilaEnJuego()) {
-    const int base = (FilaActual - 1) * NumCasillas;
     for (int p = 1; p <= NumCasillas; ++p) {
-      Elemento& casilla = principal.casillas[base + p];
-      if (MismaFicha(casilla, ficha)) {
-        casilla.rotulo.clear();
-        casilla.fondo = colores::kCasillaVacia;
-        Tablero[static_cast<std::size_t>(p)] = 0;
-        principal.okHabilitado = false;
+      if (casillas[static_cast<std::size_t>(Casilla(FilaActual, p))] == FichaActual) {
+        PonerEn(Casilla(FilaActual, p), 0);
+        okHabilitado = false;
       }
     }
     AvanzarCursor();
   }
-
-  ficha.visible = false;
-  principal.marcoPaleta.visible = false;
-  // Later pieces close the gap, each taking the place of the previous visible one.
-  double x = ficha.izquierda;
-  double y = ficha.arriba;
-  for (int j = FichaActual + 1; j < paleta.Cuenta(); ++j) {
-    if (paleta[j].visible) {
-      std::swap(x, paleta[j].izquierda);
-      std::swap(y, paleta[j].arriba);
-    }
-  }
-  for (int k = 1; k < principal.casillas.Cuenta(); ++k) {
-    if (MismaFicha(principal.casillas[k], ficha)) {
-      PonerMarca(principal.cruces, principal.casillas[k]);
-    }
-  }
+  desechadas[static_cast<std::size_t>(FichaActual)] = true;
+  dibujo_.Anotar({Suceso::Tipo::Desechada, FichaActual});
 }
 
 void Juego::Recuperar() {
   if (!RelojEnMarcha) {
     return;
   }
-  std::vector<int> desechadas;
-  for (int j = 1; j < principal.paleta.Cuenta(); ++j) {
-    if (!principal.paleta[j].visible) {
-      desechadas.push_back(j);
+  std::vector<int> fuera;
+  for (int j = 1; j <= NumFichas; ++j) {
+    if (Desechada(j)) {
+      fuera.push_back(j);
     }
   }
-  LlenarVentanaFichas(desechadas, textos::kRecuperar, colores::kBlanco);
-  if (desechadas.empty()) {
+  LlenarVentanaFichas(fuera, VistaFichas::Recuperar);
+  if (fuera.empty()) {
     plataforma_.Mensaje(textos::kNadaQueRecuperar, Icono::Exclamacion, Botones::Ok);
     return;
   }
-  ventanaFichas.visible = true;
+  ventanaFichasVisible = true;
   plataforma_.MostrarModal(Ventana::Fichas);
 }
 
+// A press on a cell of the small window: in the picker, the piece comes back to the palette.
+// The solution only shows, and a cell that holds no piece takes no press.
 void Juego::ElegirRecuperada(int i) {
-  if (ventanaFichas.titulo != textos::kRecuperar || i < 0 || i >= ventanaFichas.celdas.Cuenta() ||
-      !ventanaFichas.visible) {
-    return;  // the solution only shows
+  if (vistaFichas != VistaFichas::Recuperar || !ventanaFichasVisible || i < 0 ||
+      i >= static_cast<int>(fichasEnVentana.size())) {
+    return;
   }
-  const Elemento& elegida = ventanaFichas.celdas[i];
-  Matriz& paleta = principal.paleta;
-  for (int k = 1; k < paleta.Cuenta(); ++k) {
-    if (MismaFicha(paleta[k], elegida)) {
-      paleta[k].visible = true;
-    }
-  }
-  // The visible pieces packed again in palette order, thirteen to a row.
-  double izquierda = paleta[0].izquierda;
-  double arriba = paleta[0].arriba;
-  int c = 1;
-  for (int k = 1; k < paleta.Cuenta(); ++k) {
-    if (!paleta[k].visible) {
-      continue;
-    }
-    paleta[k].izquierda = izquierda;
-    paleta[k].arriba = arriba;
-    izquierda += paleta[1].ancho;
-    if (++c == 14) {
-      arriba += paleta[0].alto;
-      izquierda = paleta[0].izquierda;
-    }
-  }
-  principal.AlFrente(principal.marcoPaleta);
-  // The piece's cells on the board come back in front of their crosses.
-  for (int k = 1; k < principal.casillas.Cuenta(); ++k) {
-    if (MismaFicha(principal.casillas[k], elegida)) {
-      principal.AlFrente(principal.casillas[k]);
-    }
-  }
-  ventanaFichas.visible = false;
+  const int elegida = fichasEnVentana[static_cast<std::size_t>(i)];
+  desechadas[static_cast<std::size_t>(elegida)] = false;
+  dibujo_.Anotar({Suceso::Tipo::Recuperada, elegida});
+  ventanaFichasVisible = false;
 }
 
 void Juego::CerrarVentanaFichas() {
-  ventanaFichas.visible = false;
+  ventanaFichasVisible = false;
 }
 
 void Juego::VerSolucion() {
-  if (ventanaFichas.visible) {
+  if (ventanaFichasVisible) {
     plataforma_.TraerAlFrente(Ventana::Fichas);
     return;
   }
@@ -198,35 +125,19 @@ void Juego::VerSolucion() {
     return;
   }
   Ayudada = true;
-  MostrarSolucion(textos::kSolucion, colores::kNegro);
+  MostrarSolucion(VistaFichas::Solucion);
 }
 
-void Juego::MostrarSolucion(const std::string& titulo, Color fondo) {
-  LlenarVentanaFichas(std::vector<int>(Solucion.begin() + 1, Solucion.end()), titulo, fondo);
-  ventanaFichas.visible = true;
+void Juego::MostrarSolucion(VistaFichas vista) {
+  LlenarVentanaFichas(std::vector<int>(Solucion.begin() + 1, Solucion.end()), vista);
+  ventanaFichasVisible = true;
 }
 
-// Lays pieces out in the small window, side by side from its first cell, hidden, and sizes
-// the window for them: as wide as the pieces and one more, never narrower than 3435 twips.
-void Juego::LlenarVentanaFichas(const std::vector<int>& fichas, const std::string& titulo,
-                                Color fondo) {
-  Matriz& celdas = ventanaFichas.celdas;
-  const auto n = static_cast<int>(fichas.size());
-  for (int i = 0; i < celdas.Cuenta(); ++i) {
-    Elemento& celda = celdas[i];
-    celda.visible = i < n;
-    if (celda.visible) {
-      const Elemento& ficha = principal.paleta[fichas[static_cast<std::size_t>(i)]];
-      celda.rotulo = ficha.rotulo;
-      celda.fondo = ficha.fondo;
-      celda.tinta = ficha.tinta;
-    }
-  }
-  ventanaFichas.visible = false;
-  ventanaFichas.titulo = titulo;
-  ventanaFichas.alto = 960;
-  ventanaFichas.ancho = std::max((n + 1) * celdas[0].ancho, 3435.0);
-  ventanaFichas.fondo = fondo;
+void Juego::LlenarVentanaFichas(std::vector<int> fichas, VistaFichas vista) {
+  fichasEnVentana = std::move(fichas);
+  vistaFichas = vista;
+  ventanaFichasVisible = false;
+  dibujo_.Anotar({Suceso::Tipo::VentanaLlena});
 }
 
 }  // namespace quorbel

@@ -18,8 +18,4 @@ void Juego::ComoJugar() {
   }
 }
 
-void Juego::VerAcercaDe() {
-  plataforma_.MostrarModal(Ventana::AcercaDe);
-}
-
 }  // namespace quorbel

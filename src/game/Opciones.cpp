@@ -7,8 +7,8 @@ namespace quorbel {
 void Juego::AbrirOpciones() {
   // Only a game with a piece in its first row is worth a question.
   int puestas = 0;
-  for (int k = 1; k <= NumCasillas && k < principal.casillas.Cuenta(); ++k) {
-    puestas += principal.casillas[k].fondo != colores::kCasillaVacia;
+  for (int k = 1; k <= NumCasillas && k <= UltimaCasilla(); ++k) {
+    puestas += casillas[static_cast<std::size_t>(k)] != 0;
   }
   if (puestas != 0 && plataforma_.Mensaje(textos::kReiniciar, Icono::Pregunta,
                                           Botones::OkCancelar) == Respuesta::Cancelar) {
@@ -22,32 +22,8 @@ void Juego::AbrirOpciones() {
 // Each time the dialog becomes active the clock stops: the game under way is over.
 void Juego::ActivarOpciones() {
   RelojEnMarcha = false;
-  principal.intervaloReloj = 0;
-  principal.reloj.rotulo = std::to_string(0);
-}
-
-void Juego::MoverCasillas(int valor) {
-  ajustes.SetCasillas(valor);
-}
-
-void Juego::MoverIntentos(int valor) {
-  ajustes.SetIntentos(valor);
-}
-
-void Juego::MoverFichas(int valor) {
-  ajustes.SetFichas(valor);
-}
-
-void Juego::ElegirRepetidos(int indice) {
-  ajustes.SeleccionarRepetidos(indice);
-}
-
-void Juego::ElegirColores(int indice) {
-  ajustes.SeleccionarColores(indice);
-}
-
-void Juego::ElegirJugarCon(int indice) {
-  ajustes.SeleccionarJugarCon(indice);
+  intervaloReloj = 0;
+  segundosReloj = 0;
 }
 
 void Juego::AceptarOpciones() {
@@ -56,6 +32,7 @@ void Juego::AceptarOpciones() {
   opcionesAbiertas = false;
   PrepararFichas();
   ConstruirTablero();
+  dibujo_.Anotar({Suceso::Tipo::PartidaNueva});
 }
 
 // Closed without "OK": the settings go back to those in force when it was opened.

@@ -46,7 +46,7 @@ void Juego::PedirPista() {
   }
   std::vector<Elemento> ejemplo;
   for (int pieza : posibles.ejemplo) {
-    ejemplo.push_back(principal.paleta[pieza]);
+    ejemplo.push_back(FichaDibujada(pieza));
   }
   plataforma_.MensajeConFichas(texto + "\rPor ejemplo:", ejemplo);
 }

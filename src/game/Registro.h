@@ -37,12 +37,6 @@ struct Elemento {
   Alineacion alineacion = Alineacion::Centro;
 };
 
-// Whether two elements show the same piece: a piece is known by its caption and its colour,
-// wherever it stands (palette, board, small window).
-inline bool MismaFicha(const Elemento& a, const Elemento& b) {
-  return a.rotulo == b.rotulo && a.fondo == b.fondo;
-}
-
 // A row of like elements: element 0 is the pattern that the others are copied from; the
 // copies are numbered from 1 in the order they were made.
 class Matriz {
@@ -99,6 +93,7 @@ struct RegistroPrincipal {
   Matriz anillos;         // over cells holding a fixed piece
 
   bool okHabilitado = false;
+  bool deshacerHabilitado = false;
   int intervaloReloj = 0;  // milliseconds between clock ticks; 0 stops the clock
   bool simbolosHabilitado = false;
   bool textoHabilitado = true;

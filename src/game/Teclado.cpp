@@ -39,4 +39,31 @@ int FichaDeTecla(JugarCon jugar, int fichas, char tecla) {
   return 0;
 }
 
+std::optional<Movimiento> MovimientoDeTecla(const Estado& e, Tecla tecla, char caracter,
+                                            bool mayusculas) {
+  const int actual = e.CasillaActual();
+  const int primera = e.Casilla(e.FilaActual, 1);
+  switch (tecla) {
+    case Tecla::Izquierda:
+      return Movimiento{Accion::PulsarCasilla, actual - 1, kBotonIzquierdo};
+    case Tecla::Derecha:
+      return Movimiento{Accion::PulsarCasilla, actual + 1, kBotonIzquierdo};
+    case Tecla::Inicio:
+      return Movimiento{Accion::PulsarCasilla, primera, kBotonIzquierdo};
+    case Tecla::Fin:
+      return Movimiento{Accion::PulsarCasilla, primera + e.NumCasillas - 1, kBotonIzquierdo};
+    case Tecla::Espacio:
+      return Movimiento{Accion::PulsarCasilla, actual, kBotonDerecho};
+    case Tecla::Intro:
+      return e.okHabilitado ? std::optional(Movimiento{Accion::Enviar}) : std::nullopt;
+    case Tecla::Caracter:
+      break;
+  }
+  const int ficha = FichaDeTecla(e.jugar, e.NumFichas, caracter);
+  if (ficha == 0 || e.Desechada(ficha)) {
+    return std::nullopt;  // a discarded piece, or a key the game does not use
+  }
+  return Movimiento{Accion::PulsarFicha, ficha, mayusculas ? kBotonDerecho : kBotonIzquierdo};
+}
+
 }  // namespace quorbel

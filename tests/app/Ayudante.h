@@ -124,7 +124,9 @@ struct Programa {
     app->Iniciar();
   }
 
-  const Partida& P() { return app->juego().partida(); }
+  const Estado& P() { return app->juego().partida(); }
+  const RegistroPrincipal& V() { return app->juego().principal(); }
+  const RegistroFichas& F() { return app->juego().ventanaFichas(); }
   VistaTablero* vista() { return app->principal().vista(); }
   QAction* Accion(const char* nombre) { return app->principal().findChild<QAction*>(nombre); }
 
@@ -133,9 +135,7 @@ struct Programa {
     QTest::mousePress(vista(), boton, {}, Rectangulo(e).center());
     QTest::mouseRelease(vista(), boton, {}, Rectangulo(e).center());
   }
-  void Ficha(int p, Qt::MouseButton boton = Qt::LeftButton) {
-    Pulsar(P().principal.paleta[p], boton);
-  }
+  void Ficha(int p, Qt::MouseButton boton = Qt::LeftButton) { Pulsar(V().paleta[p], boton); }
   // Fills the current row piece by piece and clicks "OK".
   void Fila(std::initializer_list<int> piezas) {
     for (int p : piezas) {

@@ -34,7 +34,7 @@ class DialogosTest : public QObject {
  private slots:
   void optionsThroughTheirWidgets() {
     Programa p;
-    p.Pulsar(p.P().principal.paleta[3]);  // a piece placed: the dialog asks first
+    p.Pulsar(p.V().paleta[3]);  // a piece placed: the dialog asks first
     QString texto;
     Responder(&texto, QMessageBox::Cancel);
     p.Accion("MnuOpcion")->trigger();
@@ -60,7 +60,7 @@ class DialogosTest : public QObject {
       QCOMPARE(fichas->maximum(), 13);
     });
     QCOMPARE(p.P().ajustes, Ajustes());  // closed: the settings it was opened with
-    QCOMPARE(p.P().principal.casillas[1].rotulo, std::string("2"));
+    QCOMPARE(p.V().casillas[1].rotulo, std::string("2"));
   }
 
   void okSavesDealsAndPlacesTheWindow() {
@@ -81,7 +81,7 @@ class DialogosTest : public QObject {
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), QByteArray("1\r\n1\r\n0\r\n\"6\"\r\n\"10\"\r\n\"26\"\r\n"));
     p.Reiniciar();  // and the settings survive a restart
-    QCOMPARE(p.P().principal.paleta.Cuenta() - 1, 26);
+    QCOMPARE(p.V().paleta.Cuenta() - 1, 26);
   }
 
   void aboutBoxLinksAndClosing() {

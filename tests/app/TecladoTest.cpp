@@ -56,15 +56,15 @@ class TecladoTest : public QObject {
     QTest::keyClick(p.vista(), Qt::Key_Right);
     QTest::keyClick(p.vista(), Qt::Key_Space);  // the cursor turns red: the next piece is fixed
     Teclas(p.vista(), QStringLiteral("0"));
-    QVERIFY(p.P().Tablero[2] == 10 && p.P().FijaEnColumna[2] == 10);
+    QVERIFY(p.P().Tablero()[2] == 10 && p.P().FijaEnColumna[2] == 10);
     Teclas(p.vista(), QStringLiteral("c"));  // at the lowest free position
-    QCOMPARE(p.P().Tablero[1], 13);
+    QCOMPARE(p.P().Tablero()[1], 13);
     auto desechar = [](QWidget* menu) { QTest::keyClick(menu, Qt::Key_D); };  // "&Desechar"
     AlAbrirse<QMenu>(desechar);
     QTest::keyClick(p.vista(), Qt::Key_7, Qt::ShiftModifier);
-    QVERIFY(!p.P().principal.paleta[7].visible);
+    QVERIFY(!p.V().paleta[7].visible);
     Teclas(p.vista(), QStringLiteral("7"));  // a discarded piece's key does nothing
-    QCOMPARE(p.P().Tablero[3], 0);
+    QCOMPARE(p.P().Tablero()[3], 0);
     AlAbrirse<QMenu>(desechar);
     QTest::keyClick(p.vista(), Qt::Key_8, Qt::ShiftModifier);
     // The picker takes the arrows and Return, or a piece's key.
@@ -73,12 +73,12 @@ class TecladoTest : public QObject {
       QTest::keyClick(w, Qt::Key_Return);
     });
     p.Accion("MnuRecupera")->trigger();
-    QVERIFY(p.P().principal.paleta[8].visible && !p.P().principal.paleta[7].visible);
+    QVERIFY(p.V().paleta[8].visible && !p.V().paleta[7].visible);
     AlAbrirse([](QWidget* w) { QTest::keyClick(w, Qt::Key_7); });
     p.Accion("MnuRecupera")->trigger();
-    QVERIFY(p.P().principal.paleta[7].visible);
+    QVERIFY(p.V().paleta[7].visible);
     // Each piece names its key.
-    QCOMPARE(p.vista()->ayuda({&p.P().principal.paleta[10], Objetivo::Ficha, 10}),
+    QCOMPARE(p.vista()->ayuda({&p.V().paleta[10], Objetivo::Ficha, 10}),
              QStringLiteral("Tecla: 0"));
   }
 

@@ -16,7 +16,7 @@ class VentanasTest : public QObject {
     dos.SetIntentos(2);
     Programa p({Pieza(3), Pieza(1), Pieza(4), Pieza(2)}, &dos);
     VentanaPrincipal& w = p.app->principal();
-    const RegistroPrincipal& v = p.P().principal;
+    const RegistroPrincipal& v = p.V();
     QTest::mouseMove(p.vista(), Rectangulo(v.paleta[7]).center());  // the hover frame follows
     QCOMPARE(v.marcoPaleta.izquierda, v.paleta[7].izquierda);
     int pintadas = 0;  // every event shows its outcome at once
@@ -60,7 +60,7 @@ class VentanasTest : public QObject {
 
   void aidsWithTheMouse() {
     Programa p({Pieza(1), Pieza(2), Pieza(3), Pieza(4)});
-    p.Pulsar(p.P().principal.casillas[2], Qt::RightButton);
+    p.Pulsar(p.V().casillas[2], Qt::RightButton);
     p.Fila({2, 5, 6, 7});  // piece 2 fixed at position 2, down the board
     p.Fila({3, 9, 10});
     p.Quitar(5, "MnuDescart");
@@ -73,19 +73,19 @@ class VentanasTest : public QObject {
       QVERIFY(w == &p.app->ventanaFichas() && w->isModal());
       QVERIFY(ComoLaReferencia(w, QStringLiteral("recuperar")));
       QTest::mouseClick(p.app->ventanaFichas().vista(), Qt::LeftButton, {},
-                        Rectangulo(p.P().ventanaFichas.celdas[0]).center());
+                        Rectangulo(p.F().celdas[0]).center());
     });
     p.Accion("MnuRecupera")->trigger();
-    QVERIFY(p.P().principal.paleta[5].visible && !p.app->ventanaFichas().isVisible());
+    QVERIFY(p.V().paleta[5].visible && !p.app->ventanaFichas().isVisible());
     p.Quitar(2, "MnuNoFijar");
-    QCOMPARE(p.P().principal.casillas[14].rotulo, std::string(""));
+    QCOMPARE(p.V().casillas[14].rotulo, std::string(""));
     // The picker closed through its frame, even over the solution, recovers nothing.
     p.Quitar(9, "MnuDescart");
     Responder(nullptr);
     p.Accion("MnuSoluc")->trigger();
     AlAbrirse([](QWidget* w) { w->close(); });
     p.Accion("MnuRecupera")->trigger();
-    QVERIFY(!p.P().principal.paleta[9].visible && !p.app->ventanaFichas().isModal());
+    QVERIFY(!p.V().paleta[9].visible && !p.app->ventanaFichas().isModal());
     p.Accion("MnuTexto")->trigger();
     p.Accion("MnuCambiar")->trigger();
     QVERIFY(!p.Accion("MnuTexto")->isEnabled() && p.Accion("MnuSimbol")->isEnabled());
@@ -124,8 +124,8 @@ class VentanasTest : public QObject {
       // Its frame's close button at once, or the window system taking it away without a
       // close event: the next event must not bring it back.
       cierre ? (void)s.windowHandle()->close() : s.hide();
-      QTest::mouseMove(p.vista(), Rectangulo(p.P().principal.paleta[3]).center());
-      QVERIFY(!s.isVisible() && !p.P().ventanaFichas.visible);
+      QTest::mouseMove(p.vista(), Rectangulo(p.V().paleta[3]).center());
+      QVERIFY(!s.isVisible() && !p.F().visible);
     }
   }
 

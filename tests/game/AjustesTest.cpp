@@ -111,7 +111,7 @@ TEST(ArchivoAjustes, AFileThatCannotBeReadIsRewrittenCompleteAndSilently) {
     }
     m.plataforma.Variado();
     const auto inicio = std::chrono::steady_clock::now();
-    m.juego.Arrancar();
+    m.juego.Aplicar({Accion::Arrancar});
     EXPECT_LT(std::chrono::steady_clock::now() - inicio, std::chrono::milliseconds(300));
     EXPECT_TRUE(m.plataforma.mensajes.empty());
     EXPECT_EQ(Leer(m.ini), escrito);
@@ -129,9 +129,9 @@ TEST(ArchivoAjustes, UnwritablePlacesLeaveTheSettingsInForce) {
   const fs::path& carpeta = m.carpeta.ruta;
   fs::create_directory(m.ini);  // a folder where the file should be: the game plays on
   m.plataforma.Variado();
-  m.juego.Arrancar();
-  m.juego.MoverCasillas(6);
-  m.juego.AceptarOpciones();
+  m.juego.Aplicar({Accion::Arrancar});
+  m.juego.Aplicar({Accion::MoverCasillas, 6});
+  m.juego.Aplicar({Accion::AceptarOpciones});
   EXPECT_TRUE(m.P().NumCasillas == 6 && fs::is_directory(m.ini));
   EXPECT_EQ(std::distance(fs::directory_iterator(carpeta), fs::directory_iterator()), 1);
   // A missing folder, and a read-only one: the old file stays and nothing is left behind.

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -49,28 +50,35 @@ class Fuente {
   double resto_ = 0;
 };
 
+// Whether two elements show the same piece: a piece is known by its caption and its colour,
+// wherever it is drawn.
+inline bool MismaFicha(const Elemento& a, const Elemento& b) {
+  return a.rotulo == b.rotulo && a.fondo == b.fondo;
+}
+
 // The palette piece a cell shows: 0 when it is free, -1 when it shows no piece at all.
-inline int PiezaEn(const Partida& p, const Elemento& c) {
-  for (int k = 1; k < p.principal.paleta.Cuenta(); ++k) {
-    if (MismaFicha(c, p.principal.paleta[k])) {
+inline int PiezaEn(const Juego& j, const Elemento& c) {
+  for (int k = 1; k < j.principal().paleta.Cuenta(); ++k) {
+    if (MismaFicha(c, j.principal().paleta[k])) {
       return k;
     }
   }
   return c.fondo == colores::kCasillaVacia && c.rotulo.empty() ? 0 : -1;
 }
 
-inline std::vector<int> PiezasDeFila(const Partida& p, int fila) {
+// The pieces a row of the board shows.
+inline std::vector<int> PiezasDeFila(const Juego& j, int fila) {
   std::vector<int> piezas;
-  for (int i = 1; i <= p.NumCasillas; ++i) {
-    piezas.push_back(PiezaEn(p, p.principal.casillas[(fila - 1) * p.NumCasillas + i]));
+  for (int i = 1; i <= j.partida().NumCasillas; ++i) {
+    piezas.push_back(PiezaEn(j, j.principal().casillas[j.partida().Casilla(fila, i)]));
   }
   return piezas;
 }
 
-inline int Visibles(const Partida& p) {
+inline int Visibles(const Juego& j) {
   int visibles = 0;
-  for (int i = 1; i < p.principal.paleta.Cuenta(); ++i) {
-    visibles += p.principal.paleta[i].visible;
+  for (int i = 1; i < j.principal().paleta.Cuenta(); ++i) {
+    visibles += j.principal().paleta[i].visible;
   }
   return visibles;
 }
@@ -91,9 +99,9 @@ inline bool Marcada(const Matriz& marcas, const Elemento& c) {
 
 // The first rule of the game that its state breaks, or "".
 inline std::string Incumplida(const Juego& j) {
-  const Partida& p = j.partida();
+  const Estado& p = j.partida();
   const Ajustes& a = p.ajustes;
-  const RegistroPrincipal& v = p.principal;
+  const RegistroPrincipal& v = j.principal();
   const int n = p.NumCasillas, intentos = a.Intentos();
   if (a.Casillas() < 3 || a.Casillas() > 10 || intentos < 1 || intentos > 20 ||
       a.Fichas() < a.Casillas() || a.Fichas() > a.LimiteFichas() ||
@@ -104,12 +112,12 @@ inline std::string Incumplida(const Juego& j) {
   }
   // Every cell shows a piece or none.
   if (v.casillas.Cuenta() - 1 != n * intentos || v.paleta.Cuenta() - 1 != p.NumFichas ||
-      Visibles(p) < n) {
+      Visibles(j) < n) {
     return "board or palette size";
   }
   for (int k = 1; k < v.casillas.Cuenta(); ++k) {
     const Elemento& c = v.casillas[k];
-    if (!c.visible || PiezaEn(p, c) < 0) {
+    if (!c.visible || PiezaEn(j, c) < 0) {
       return "cell " + std::to_string(k) + " hidden, or with no piece";
     }
   }
@@ -118,7 +126,7 @@ inline std::string Incumplida(const Juego& j) {
     const int fija = p.FijaEnColumna[static_cast<std::size_t>(col)];
     for (int fila = p.FilaActual + 1; fija != 0 && fila <= intentos; ++fila) {
       const Elemento& c = v.casillas[(fila - 1) * n + col];
-      if (PiezaEn(p, c) != fija || !Marcada(v.anillos, c)) {
+      if (PiezaEn(j, c) != fija || !Marcada(v.anillos, c)) {
         return "column " + std::to_string(col) + " fixed, but not down to the last row";
       }
     }
@@ -138,7 +146,7 @@ inline std::string Incumplida(const Juego& j) {
       return "palette piece " + std::to_string(i);
     }
     for (int k = 1; k < v.casillas.Cuenta() && !f.visible; ++k) {
-      if (PiezaEn(p, v.casillas[k]) == i && !Marcada(v.cruces, v.casillas[k])) {
+      if (PiezaEn(j, v.casillas[k]) == i && !Marcada(v.cruces, v.casillas[k])) {
         return "discarded piece " + std::to_string(i) + " not crossed out";
       }
     }
@@ -146,17 +154,18 @@ inline std::string Incumplida(const Juego& j) {
   // The row being filled agrees with its cells; "OK" sends only a full row; the cursor lies
   // over a cell of it, drawn above it.
   const int base = (p.FilaActual - 1) * n;
-  const Elemento& bajo = v.casillas[std::clamp(p.CasillaActual, 1, v.casillas.Ultimo())];
+  const std::vector<int> tablero = p.Tablero();
+  const Elemento& bajo = v.casillas[std::clamp(p.CasillaActual(), 1, v.casillas.Ultimo())];
   if (j.FilaEnJuego() &&
-      (p.Tablero !=
+      (tablero !=
            [&] {
-             std::vector<int> t = PiezasDeFila(p, p.FilaActual);
+             std::vector<int> t = PiezasDeFila(j, p.FilaActual);
              t.insert(t.begin(), 0);
              return t;
            }() ||
-       (v.okHabilitado && std::count(p.Tablero.begin() + 1, p.Tablero.end(), 0) > 0) ||
+       (v.okHabilitado && std::count(tablero.begin() + 1, tablero.end(), 0) > 0) ||
        (v.cursor.visible &&
-        (p.CasillaActual <= base || p.CasillaActual > base + n ||
+        (p.CasillaActual() <= base || p.CasillaActual() > base + n ||
          v.cursor.izquierda != bajo.izquierda || v.cursor.arriba != bajo.arriba ||
          v.cursor.ancho != bajo.ancho || v.cursor.z < bajo.z)))) {
     return "current row, OK or cursor";
@@ -176,9 +185,9 @@ inline std::string Incumplida(const Juego& j) {
     return "rows kept for the hint";
   }
   for (int fila = 1; fila < v.puntuaciones.Cuenta(); ++fila) {
-    const Puntuacion s = ContarAciertos(std::span(p.Solucion).subspan(1), PiezasDeFila(p, fila));
+    const Puntuacion s = ContarAciertos(std::span(p.Solucion).subspan(1), PiezasDeFila(j, fila));
     const FilaPuntuada& guardada = p.filasPuntuadas[static_cast<std::size_t>(fila - 1)];
-    if (guardada.piezas != PiezasDeFila(p, fila) || !(guardada.puntuacion == s)) {
+    if (guardada.piezas != PiezasDeFila(j, fila) || !(guardada.puntuacion == s)) {
       return "row " + std::to_string(fila) + " kept for the hint differs from the board";
     }
     // The text on the row's line, and the marks along it, circles first.
@@ -200,21 +209,28 @@ inline std::string Incumplida(const Juego& j) {
     }
   }
   if (marca[0] != v.muertos.Cuenta() || marca[1] != v.tocados.Cuenta() ||
-      (p.Ganada && PiezasDeFila(p, p.FilaActual - 1) !=
+      (p.Ganada && PiezasDeFila(j, p.FilaActual - 1) !=
                        std::vector<int>(p.Solucion.begin() + 1, p.Solucion.end()))) {
     return "stray score marks, or a win without the solution";
   }
   // The small window showing the solution.
-  const RegistroFichas& s = p.ventanaFichas;
+  const RegistroFichas& s = j.ventanaFichas();
   for (int i = 0; i <= 12 && s.visible && s.titulo != textos::kRecuperar; ++i) {
     const Elemento& c = s.celdas[i];
     if (c.visible != (i < n) ||
         s.fondo != (s.titulo == textos::kSolucion ? colores::kNegro : colores::kGrisClaro) ||
-        (i < n && PiezaEn(p, c) != p.Solucion[static_cast<std::size_t>(i) + 1])) {
+        (i < n && PiezaEn(j, c) != p.Solucion[static_cast<std::size_t>(i) + 1])) {
       return "solution window";
     }
   }
   return "";
+}
+
+// A number written so that reading it back gives the same number.
+inline std::string Exacto(double x) {
+  char texto[32];
+  std::snprintf(texto, sizeof texto, "%.17g", x);
+  return texto;
 }
 
 // A game played by presses chosen from a source, its settings file at `ini`.
@@ -222,12 +238,23 @@ class Jugador {
  public:
   Jugador(Fuente& fuente, const std::filesystem::path& ini)
       : juego(std::make_unique<Juego>(plataforma, ini)), fuente_(fuente) {
-    plataforma.azar = [this] { return fuente_.Real(); };
-    plataforma.responder = [this](const PlataformaFalsa::MensajeVisto&) {
-      return fuente_.Elegir(4) == 0 ? Respuesta::Cancelar : Respuesta::Ok;
+    plataforma.azar = [this] {
+      const double r = fuente_.Real();
+      Anotar("azar " + Exacto(r));
+      return r;
     };
-    plataforma.alMenuQuitar = [this] { ElegirEnMenu(); };
+    plataforma.responder = [this](const PlataformaFalsa::MensajeVisto&) {
+      const bool cancelar = fuente_.Elegir(4) == 0;
+      Anotar(cancelar ? "respuesta Cancelar" : "respuesta Ok");
+      return cancelar ? Respuesta::Cancelar : Respuesta::Ok;
+    };
+    // A window that shows in the middle of a move shows the board as it stands.
+    plataforma.alMenuQuitar = [this] {
+      juego->Dibujar();
+      ElegirEnMenu();
+    };
     plataforma.alMostrarModal = [this](Ventana v) {
+      juego->Dibujar();
       v == Ventana::Opciones ? EnOpciones() : v == Ventana::Fichas ? EnSelector() : void();
     };
     ElegirAjustes();  // what an earlier run left in the settings file
@@ -238,15 +265,14 @@ class Jugador {
   // escaped exception, or "".
   std::string Jugar(int eventos) {
     try {
-      Anotar("start");
-      juego->Arrancar();
+      Hacer({Accion::Arrancar});
       for (int i = 0; i < eventos && !fuente_.Agotada() && fallo_.empty(); ++i) {
-        const int tableros = P().principal.tablerosConstruidos;
+        const int tableros = V().tablerosConstruidos;
         Evento();
         if (trasEvento) {
           trasEvento();
         }
-        if (P().principal.tablerosConstruidos != tableros) {
+        if (V().tablerosConstruidos != tableros) {
           Fallar(TableroNuevo());
         }
         Fallar(Incumplida(*juego));
@@ -259,13 +285,23 @@ class Jugador {
 
   PlataformaFalsa plataforma;
   std::unique_ptr<Juego> juego;
-  std::string registro;            // the events played, one a line
+  // The game as it was played, a line each: the moves, the numbers drawn, the answers given
+  // and the clock's settings, as Repetir plays them again.
+  std::string bitacora;
   std::function<void()> trasEvento;  // called after every event, for a record of the game
 
  private:
-  const Partida& P() const { return juego->partida(); }
-  const RegistroPrincipal& V() const { return juego->partida().principal; }
-  void Anotar(const std::string& evento) { registro += evento + "\n"; }
+  const Estado& P() const { return juego->partida(); }
+  const RegistroPrincipal& V() const { return juego->principal(); }
+  const RegistroFichas& F() const { return juego->ventanaFichas(); }
+  static bool Tiene(const std::vector<int>& fila, int pieza) {
+    return std::count(fila.begin(), fila.end(), pieza) > 0;
+  }
+  void Anotar(const std::string& linea) { bitacora += linea + "\n"; }
+  void Hacer(const Movimiento& m) {
+    Anotar(Texto(m));
+    juego->Aplicar(m);
+  }
   void Fallar(const std::string& fallo) { fallo_ = fallo_.empty() ? fallo : fallo_; }
   int Boton() {
     const int b = fuente_.Elegir(4);
@@ -274,27 +310,27 @@ class Jugador {
 
   // The options dialog's controls, moved the way the player would.
   void ElegirAjustes() {
-    juego->ElegirRepetidos(fuente_.Elegir(2));
-    juego->ElegirJugarCon(fuente_.Elegir(3));
-    juego->ElegirColores(fuente_.Elegir(2));
-    juego->MoverCasillas(3 + fuente_.Elegir(8));
-    juego->MoverIntentos(1 + fuente_.Elegir(20));
+    Hacer({Accion::ElegirRepetidos, fuente_.Elegir(2)});
+    Hacer({Accion::ElegirJugarCon, fuente_.Elegir(3)});
+    Hacer({Accion::ElegirColores, fuente_.Elegir(2)});
+    Hacer({Accion::MoverCasillas, 3 + fuente_.Elegir(8)});
+    Hacer({Accion::MoverIntentos, 1 + fuente_.Elegir(20)});
     const Ajustes& a = P().ajustes;
-    juego->MoverFichas(a.MinFichas() + fuente_.Elegir(a.LimiteFichas() - a.MinFichas() + 1));
+    Hacer({Accion::MoverFichas,
+           a.MinFichas() + fuente_.Elegir(a.LimiteFichas() - a.MinFichas() + 1)});
   }
   void EnOpciones() {
-    juego->ActivarOpciones();
+    Hacer({Accion::ActivarOpciones});
     ElegirAjustes();
     const bool cerrar = fuente_.Elegir(4) == 0;
-    Anotar(cerrar ? "options closed" : "options accepted");
-    cerrar ? juego->CerrarOpciones() : juego->AceptarOpciones();
+    Hacer({cerrar ? Accion::CerrarOpciones : Accion::AceptarOpciones});
   }
   // The picker shows the discarded pieces in palette order; a press on one gives it back.
   void EnSelector() {
-    const RegistroFichas& s = P().ventanaFichas;
+    const RegistroFichas& s = F();
     int celdas = 0;
     for (int i = 1; i < V().paleta.Cuenta(); ++i) {
-      if (!V().paleta[i].visible && PiezaEn(P(), s.celdas[celdas++]) != i) {
+      if (!V().paleta[i].visible && PiezaEn(*juego, s.celdas[celdas++]) != i) {
         Fallar("picker does not show the discarded pieces");
       }
     }
@@ -303,9 +339,9 @@ class Jugador {
       Fallar("picker size");
     }
     const int elegida = fuente_.Elegir(celdas + 1) - 1;  // hidden cells take no presses
-    Anotar(elegida < 0 ? "picker closed" : "picker cell " + std::to_string(elegida));
-    const int pieza = elegida < 0 ? 0 : PiezaEn(P(), s.celdas[elegida]);
-    elegida < 0 ? juego->CerrarVentanaFichas() : juego->ElegirRecuperada(elegida);
+    const int pieza = elegida < 0 ? 0 : PiezaEn(*juego, s.celdas[elegida]);
+    Hacer(elegida < 0 ? Movimiento{Accion::CerrarVentanaFichas}
+                      : Movimiento{Accion::ElegirRecuperada, elegida});
     if (s.visible || (pieza > 0 && !V().paleta[pieza].visible)) {
       Fallar("picker still open, or its piece not recovered");
     }
@@ -313,11 +349,12 @@ class Jugador {
   void ElegirEnMenu() {
     const int item = fuente_.Elegir(3), pieza = P().FichaActual;
     const std::size_t vistos = plataforma.mensajes.size();
-    Anotar(item == 0 ? "Desechar" : item == 1 ? "No Fijar" : "menu dismissed");
-    item == 0 ? juego->Desechar() : item == 1 ? juego->NoFijar() : void();
+    if (item < 2) {
+      Hacer({item == 0 ? Accion::Desechar : Accion::NoFijar});
+    }
     if (item == 0 && plataforma.mensajes.size() == vistos &&
         (V().paleta[pieza].visible || V().marcoPaleta.visible ||
-         (juego->FilaEnJuego() && std::count(P().Tablero.begin(), P().Tablero.end(), pieza)))) {
+         (juego->FilaEnJuego() && Tiene(P().Tablero(), pieza)))) {
       Fallar("discarded piece still in play");
     }
   }
@@ -325,14 +362,14 @@ class Jugador {
   // Right after a set-up: an empty board waiting for its first piece.
   std::string TableroNuevo() const {
     for (int k = 1; k < V().casillas.Cuenta(); ++k) {
-      if (PiezaEn(P(), V().casillas[k]) != 0) {
+      if (PiezaEn(*juego, V().casillas[k]) != 0) {
         return "new board not empty";
       }
     }
     const bool fijas = std::any_of(P().FijaEnColumna.begin(), P().FijaEnColumna.end(),
                                    [](int f) { return f != 0; });
-    return fijas || P().FilaActual != 1 || P().CasillaActual != 1 || !V().cursor.visible ||
-                   V().okHabilitado || P().RelojEnMarcha || P().ventanaFichas.visible ||
+    return fijas || P().FilaActual != 1 || P().CasillaActual() != 1 || !V().cursor.visible ||
+                   V().okHabilitado || P().RelojEnMarcha || F().visible ||
                    V().cruces.Cuenta() != 1 || V().anillos.Cuenta() != 1
                ? "new board not ready for its first piece"
                : "";
@@ -344,68 +381,58 @@ class Jugador {
     const int fila = std::clamp(P().FilaActual, 1, P().ajustes.Intentos());
     const int e = fuente_.Elegir(20);
     // Now and then a player who peeks at the solution on show plays its piece.
-    const int p = P().ventanaFichas.visible && fuente_.Elegir(2) == 0
-                      ? P().Solucion[static_cast<std::size_t>((P().CasillaActual - 1) % n + 1)]
+    const int p = F().visible && fuente_.Elegir(2) == 0
+                      ? P().Solucion[static_cast<std::size_t>((P().CasillaActual() - 1) % n + 1)]
                       : 1 + fuente_.Elegir(v.paleta.Cuenta() - 1);
     if (e < 4) {  // mostly cells of the current row
       const int k = fuente_.Elegir(4) == 0 ? 1 + fuente_.Elegir(v.casillas.Cuenta() - 1)
                                            : (fila - 1) * n + 1 + fuente_.Elegir(n);
       const int b = Boton();
-      Anotar("cell " + std::to_string(k) + " button " + std::to_string(b));
-      juego->PulsarCasilla(k, b);
+      Hacer({Accion::PulsarCasilla, k, b});
     } else if (e == 9 && v.paleta[p].visible) {  // the pointer over a piece
-      Anotar("hover " + std::to_string(p));
-      juego->PasarSobreFicha(p);
+      Hacer({Accion::PasarSobreFicha, p});
     } else if (e < 9 && v.paleta[p].visible) {  // a press on a piece: discarded ones take none
       const int b = fuente_.Elegir(5) == 0 ? Boton() : kBotonIzquierdo;
-      Anotar("piece " + std::to_string(p) + " button " + std::to_string(b));
       const bool coloca = b == kBotonIzquierdo && v.cursor.visible && juego->FilaEnJuego() &&
                           v.cursor.borde == colores::kNegro;
-      const int casilla = P().CasillaActual;
+      const int casilla = P().CasillaActual();
       const bool arranca = !P().RelojEnMarcha;
-      juego->PulsarFicha(p, b);
+      Hacer({Accion::PulsarFicha, p, b});
       // Placed where the cursor was; the clock starts; the cursor moves on to the lowest free
       // position, or the row can be sent.
-      const auto libre = std::find(P().Tablero.begin() + 1, P().Tablero.end(), 0);
-      const int siguiente = (fila - 1) * n + static_cast<int>(libre - P().Tablero.begin());
-      if (coloca && (PiezaEn(P(), v.casillas[casilla]) != p || !P().RelojEnMarcha ||
+      const std::vector<int> tablero = P().Tablero();
+      const auto libre = std::find(tablero.begin() + 1, tablero.end(), 0);
+      const int siguiente = (fila - 1) * n + static_cast<int>(libre - tablero.begin());
+      if (coloca && (PiezaEn(*juego, v.casillas[casilla]) != p || !P().RelojEnMarcha ||
                      (arranca && P().HoraInicio != plataforma.reloj) ||
-                     (libre == P().Tablero.end()
-                          ? v.cursor.visible || !v.okHabilitado
-                          : P().CasillaActual != siguiente || v.cursor.borde != colores::kNegro))) {
+                     (libre == tablero.end() ? v.cursor.visible || !v.okHabilitado
+                                             : P().CasillaActual() != siguiente ||
+                                                   v.cursor.borde != colores::kNegro))) {
         Fallar("piece not placed, or cursor not moved on");
       }
     } else if ((e == 10 || e == 11) && v.okHabilitado) {
-      Anotar("OK");
-      juego->Enviar();
+      Hacer({Accion::Enviar});
     } else if (e >= 12 && e < 18) {
-      const std::pair<const char*, void (Juego::*)()> menus[] = {
-          {"Nuevo", &Juego::Nuevo},
-          {"Opciones", &Juego::AbrirOpciones},
-          {"Recuperar", &Juego::Recuperar},
-          {"Solución", &Juego::VerSolucion},
-          {"Cambiar color", &Juego::CambiarColor},
-          {"Símbolos or Texto", v.simbolosHabilitado ? &Juego::VerSimbolos : &Juego::VerTexto}};
-      Anotar(menus[e - 12].first);
-      ((*juego).*menus[e - 12].second)();
-      if (e == 15 && P().ventanaFichas.visible) {  // a press on the solution takes nothing back
-        const int visibles = Visibles(P()), celda = fuente_.Elegir(P().NumCasillas);
-        Anotar("solution cell " + std::to_string(celda));
-        juego->ElegirRecuperada(celda);
-        Fallar(Visibles(P()) != visibles ? "a piece taken back from the solution" : "");
+      const Accion menus[] = {
+          Accion::Nuevo,        Accion::AbrirOpciones,
+          Accion::Recuperar,    Accion::VerSolucion,
+          Accion::CambiarColor, v.simbolosHabilitado ? Accion::VerSimbolos : Accion::VerTexto};
+      Hacer({menus[e - 12]});
+      if (e == 15 && F().visible) {  // a press on the solution takes nothing back
+        const int visibles = Visibles(*juego), celda = fuente_.Elegir(P().NumCasillas);
+        Hacer({Accion::ElegirRecuperada, celda});
+        Fallar(Visibles(*juego) != visibles ? "a piece taken back from the solution" : "");
       }
-      if (e == 15 && P().ventanaFichas.visible && fuente_.Elegir(3) == 0) {
-        Anotar("solution closed");
-        juego->CerrarVentanaFichas();
+      if (e == 15 && F().visible && fuente_.Elegir(3) == 0) {
+        Hacer({Accion::CerrarVentanaFichas});
       }
     } else if (e == 18 && P().NumCasillas <= 5 && P().NumFichas <= 10) {
-      Anotar("Pista");  // in games small enough to count quickly
-      juego->PedirPista();
+      Hacer({Accion::PedirPista});  // in games small enough to count quickly
     } else if (e == 19 && v.intervaloReloj > 0) {
       plataforma.reloj += 0.1 + fuente_.Elegir(100);
-      Anotar("tick");
+      Anotar("reloj " + Exacto(plataforma.reloj));
       const bool enMarcha = P().RelojEnMarcha;
-      juego->Tic();
+      Hacer({Accion::Tic});
       const auto segundos = static_cast<long long>(std::floor(plataforma.reloj - P().HoraInicio));
       if (enMarcha ? v.reloj.rotulo != std::to_string(segundos) : v.intervaloReloj != 0) {
         Fallar("clock shows " + v.reloj.rotulo);

@@ -32,8 +32,8 @@ struct Mesa {
   std::filesystem::path ini = carpeta.ruta / "Quorbel.ini";
   Juego juego{plataforma, ini};
 
-  const Partida& P() const { return juego.partida(); }
-  const RegistroPrincipal& V() const { return juego.partida().principal; }
+  const Estado& P() const { return juego.partida(); }
+  const RegistroPrincipal& V() const { return juego.principal(); }
 
   // Starts the program with the given solution and these settings, as the settings file
   // writes them: repeats, colours, kind of pieces (0 Si, 1 No; 0 letters, 1 numbers, 2 none),
@@ -43,7 +43,7 @@ struct Mesa {
     archivo_ajustes::CargarDesde(linea, ajustes);
     EXPECT_TRUE(archivo_ajustes::Guardar(ini, ajustes));
     plataforma.Solucion(solucion, ajustes.Fichas());
-    juego.Arrancar();
+    juego.Aplicar({Accion::Arrancar});
   }
   int Celda(int fila, int posicion) const { return (fila - 1) * P().NumCasillas + posicion; }
   const Elemento& CeldaE(int fila, int posicion) const {
@@ -54,30 +54,30 @@ struct Mesa {
   void Elegir(int posicion, int boton = kBotonIzquierdo) {
     const int k = Celda(P().FilaActual, posicion);
     const Color modo = boton == kBotonIzquierdo ? colores::kNegro : colores::kRojoClaro;
-    if (!V().cursor.visible || P().CasillaActual != k || V().cursor.borde != modo) {
-      juego.PulsarCasilla(k, boton);
+    if (!V().cursor.visible || P().CasillaActual() != k || V().cursor.borde != modo) {
+      juego.Aplicar({Accion::PulsarCasilla, k, boton});
     }
   }
   void Poner(int posicion, int pieza, int boton = kBotonIzquierdo) {
     Elegir(posicion, boton);
-    juego.PulsarFicha(pieza, kBotonIzquierdo);
+    juego.Aplicar({Accion::PulsarFicha, pieza, kBotonIzquierdo});
   }
   void Fijar(int posicion, int pieza) { Poner(posicion, pieza, kBotonDerecho); }
   // Fills the positions of the current row that do not hold their piece yet, and sends it.
   void Jugar(std::initializer_list<int> piezas) {
     int posicion = 1;
     for (int pieza : piezas) {
-      if (P().Tablero[static_cast<std::size_t>(posicion)] != pieza) {
+      if (P().Tablero()[static_cast<std::size_t>(posicion)] != pieza) {
         Poner(posicion, pieza);
       }
       ++posicion;
     }
-    juego.Enviar();
+    juego.Aplicar({Accion::Enviar});
   }
   // A right press on a piece, then "Desechar" in its context menu.
   void Desechar(int pieza) {
-    juego.PulsarFicha(pieza, kBotonDerecho);
-    juego.Desechar();
+    juego.Aplicar({Accion::PulsarFicha, pieza, kBotonDerecho});
+    juego.Aplicar({Accion::Desechar});
   }
 };
 

@@ -25,7 +25,8 @@ TEST(PartidasAlAzar, RulesHoldWhateverThePlayerPresses) {
     }
     if (!fallo.empty()) {
       std::filesystem::remove(ini);
-      FAIL() << "seed " << semilla << ": " << fallo << "\nevents:\n" << jugador.registro;
+      FAIL() << "seed " << semilla << ": " << fallo << "\nthe game, as Repetir replays it:\n"
+             << jugador.bitacora;
     }
   }
   std::filesystem::remove(ini);

@@ -79,13 +79,13 @@ TEST(Fijar, CopiesThePieceDownItsColumnUntilReleased) {
   m.Poner(4, 1);
   m.Fijar(2, 1);  // rows 1 to 5 hold piece 1 at position 2, all ringed
   EXPECT_EQ(m.CeldaE(5, 2).rotulo, "0");
-  EXPECT_TRUE(m.juego.Fijada(1));
+  EXPECT_TRUE(m.juego.partida().Fijada(1));
   EXPECT_EQ(m.V().anillos.Cuenta() - 1, 6);
   m.Jugar({5, 1, 6, 7});
-  EXPECT_EQ(m.P().Tablero, (std::vector<int>{0, 0, 1, 0, 0}));  // row 2 opens with it
-  EXPECT_EQ(m.P().CasillaActual, m.Celda(2, 1));
-  m.juego.PulsarFicha(1, kBotonDerecho);
-  m.juego.NoFijar();
+  EXPECT_EQ(m.P().Tablero(), (std::vector<int>{0, 0, 1, 0, 0}));  // row 2 opens with it
+  EXPECT_EQ(m.P().CasillaActual(), m.Celda(2, 1));
+  m.juego.Aplicar({Accion::PulsarFicha, 1, kBotonDerecho});
+  m.juego.Aplicar({Accion::NoFijar});
   EXPECT_EQ(m.CeldaE(3, 2).rotulo, "");
   EXPECT_EQ(m.CeldaE(2, 2).rotulo, "0");
   EXPECT_GT(m.V().cursor.z, m.CeldaE(2, 2).z);
@@ -104,7 +104,7 @@ TEST(Fijar, AtMostAllButOnePositionAndOnlyOnePiecePerColumn) {
   m.Fijar(4, 6);  // refused: the piece stays, unfixed, and "OK" sends the full row
   EXPECT_EQ(m.plataforma.UltimoMensaje(), "No puedes fijar todas las posiciones.");
   EXPECT_EQ(m.CeldaE(2, 4).rotulo, "");
-  EXPECT_FALSE(m.juego.Fijada(6));
+  EXPECT_FALSE(m.juego.partida().Fijada(6));
   EXPECT_TRUE(m.V().okHabilitado);
   EXPECT_FALSE(m.V().cursor.visible);
   m.Desechar(6);  // an ordinary piece can be discarded
@@ -124,7 +124,7 @@ TEST(Fijar, AnotherPieceFixedInTheColumnEndsThePreviousFix) {
   m.Jugar({1, 5, 3, 4});
   m.Fijar(2, 6);  // row 3: piece 6 takes position 2 over, down to the last row
   EXPECT_EQ(m.CeldaE(10, 2).rotulo, "5");
-  EXPECT_FALSE(m.juego.Fijada(5));
+  EXPECT_FALSE(m.juego.partida().Fijada(5));
   m.Desechar(5);  // no column keeps piece 5 fixed any more
   EXPECT_FALSE(m.V().paleta[5].visible);
   m.Desechar(6);
@@ -136,11 +136,11 @@ TEST(Ayuda, InstructionsBesideTheProgramFirstThenInTheDocumentation) {
   m.Arrancar({1, 2, 3, 4});
   m.plataforma.directorio = (m.carpeta.ruta / "games").string();
   m.plataforma.documentacion = (m.carpeta.ruta / "doc").string();
-  m.juego.ComoJugar();  // nowhere: nothing opens, nothing is said
+  m.juego.Aplicar({Accion::ComoJugar});  // nowhere: nothing opens, nothing is said
   for (const std::string& carpeta : {m.plataforma.documentacion, m.plataforma.directorio}) {
     fs::create_directories(carpeta);
     std::ofstream(fs::path(carpeta) / "Instrucciones.htm") << "<html></html>";
-    m.juego.ComoJugar();
+    m.juego.Aplicar({Accion::ComoJugar});
     EXPECT_EQ(m.plataforma.abiertos.back(), (fs::path(carpeta) / "Instrucciones.htm").string());
   }
   EXPECT_TRUE(m.plataforma.mensajes.empty() && m.plataforma.abiertos.size() == 2);

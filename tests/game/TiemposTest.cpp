@@ -12,7 +12,7 @@ namespace fs = std::filesystem;
 // A game won in `segundos` seconds after `filas` rows, its best times kept in `carpeta`.
 void Ganar(Mesa& m, double segundos, int filas, bool ayuda = false) {
   m.plataforma.Solucion({1, 2, 3, 4}, m.P().NumFichas);
-  m.juego.Nuevo();
+  m.juego.Aplicar({Accion::Nuevo});
   m.plataforma.reloj = 500;
   m.Poner(1, 5);  // the clock starts with the first piece
   for (int i = 1; i < filas; ++i) {
@@ -20,7 +20,7 @@ void Ganar(Mesa& m, double segundos, int filas, bool ayuda = false) {
   }
   if (ayuda) {
     m.plataforma.Variado();
-    m.juego.PedirPista();
+    m.juego.Aplicar({Accion::PedirPista});
   }
   m.plataforma.reloj = 500 + segundos;
   m.Jugar({1, 2, 3, 4});
@@ -38,9 +38,9 @@ TEST(MejoresTiempos, WinsWithoutHelpEnterInOrderKeptByKindOfGame) {
   Ganar(m, 40.2, 2);      // same seconds, fewer rows: first
   Ganar(m, 12, 5, true);  // a hint taken: not counted
   m.plataforma.Solucion({1, 2, 3, 4}, 10);
-  m.juego.Nuevo();
-  m.juego.VerSolucion();  // the solution seen, and closed again: not counted
-  m.juego.CerrarVentanaFichas();
+  m.juego.Aplicar({Accion::Nuevo});
+  m.juego.Aplicar({Accion::VerSolucion});  // the solution seen, and closed again: not counted
+  m.juego.Aplicar({Accion::CerrarVentanaFichas});
   m.Jugar({1, 2, 3, 4});
   EXPECT_EQ(modales(), 2);  // each counted win that enters shows the best times at once
   const TipoPartida tipo{4, 10, 10, false};
@@ -52,10 +52,10 @@ TEST(MejoresTiempos, WinsWithoutHelpEnterInOrderKeptByKindOfGame) {
   Ganar(m, 60, 1);  // slower than the ten best: kept out, and nothing shows
   EXPECT_EQ(modales(), 12);
   EXPECT_EQ(m.P().mejoresTiempos.De(tipo).back().segundos, 14);
-  m.juego.MoverIntentos(12);  // another kind of game keeps its own times
-  m.juego.AceptarOpciones();
+  m.juego.Aplicar({Accion::MoverIntentos, 12});  // another kind of game keeps its own times
+  m.juego.Aplicar({Accion::AceptarOpciones});
   EXPECT_TRUE(m.P().mejoresTiempos.De(m.juego.Tipo()).empty());
-  m.juego.VerMejoresTiempos();
+  m.juego.Aplicar({Accion::VerMejoresTiempos});
   EXPECT_EQ(m.P().puestoNuevo, -1);
   // A second start of the program reads them back.
   Mesa otra;
@@ -111,24 +111,25 @@ TEST(Pista, CountsThePossibleCodesOnlyWhileAGameIsPlayed) {
   Mesa m;
   m.Arrancar({1, 2, 3, 4});
   m.plataforma.Variado();
-  m.juego.PedirPista();
+  m.juego.Aplicar({Accion::PedirPista});
   EXPECT_EQ(m.plataforma.UltimoMensaje(), "Quedan 5040 códigos posibles.\rPor ejemplo:");
   m.Jugar({1, 2, 3, 5});
   m.Jugar({1, 2, 4, 3});
   m.Jugar({1, 2, 3, 6});
-  m.juego.PedirPista();
+  m.juego.Aplicar({Accion::PedirPista});
   EXPECT_EQ(m.plataforma.UltimoMensaje(), "Solo queda un código posible.\rPor ejemplo:");
   ASSERT_EQ(m.plataforma.mensajes.back().fichas.size(), 4u);
   EXPECT_EQ(m.plataforma.mensajes.back().fichas[3].rotulo, "3");  // drawn as the palette's
   EXPECT_EQ(m.plataforma.mensajes.back().fichas[3].fondo, m.V().paleta[4].fondo);
   m.Jugar({1, 2, 3, 4});
   const std::size_t vistos = m.plataforma.mensajes.size();
-  m.juego.PedirPista();  // won: no hint
+  m.juego.Aplicar({Accion::PedirPista});  // won: no hint
   EXPECT_EQ(m.plataforma.mensajes.size(), vistos);
-  m.juego.MoverCasillas(6);  // ten pieces on six positions with repeats: every code fits
-  m.juego.ElegirRepetidos(0);
-  m.juego.AceptarOpciones();
-  m.juego.PedirPista();
+  m.juego.Aplicar(
+      {Accion::MoverCasillas, 6});  // ten pieces on six positions with repeats: every code fits
+  m.juego.Aplicar({Accion::ElegirRepetidos, 0});
+  m.juego.Aplicar({Accion::AceptarOpciones});
+  m.juego.Aplicar({Accion::PedirPista});
   EXPECT_EQ(m.plataforma.UltimoMensaje(), "Quedan 1.000.000 códigos posibles.\rPor ejemplo:");
 }
 

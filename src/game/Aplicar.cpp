@@ -1,0 +1,168 @@
+// Applying a move, and taking the current row's moves back with "Deshacer".
+#include "Juego.h"
+
+namespace quorbel {
+
+void Juego::Aplicar(const Movimiento& m) {
+  // A move made while another waits on a window (the picker, the options dialog) starts from
+  // the picture as it stands.
+  Dibujar();
+  const bool deshacible = DeshacerPuede(m.accion) && FilaEnJuego();
+  std::optional<Instantanea> antes;
+  if (deshacible) {
+    antes = Tomar();
+  }
+  switch (m.accion) {
+    case Accion::Arrancar:
+      Arrancar();
+      break;
+    case Accion::Nuevo:
+      Nuevo();
+      break;
+    case Accion::Salir:
+      Salir();
+      break;
+    case Accion::PulsarCasilla:
+      PulsarCasilla(m.valor, m.boton);
+      break;
+    case Accion::PulsarFicha:
+      PulsarFicha(m.valor, m.boton);
+      break;
+    case Accion::PasarSobreFicha:
+      PasarSobreFicha(m.valor);
+      break;
+    case Accion::Enviar:
+      Enviar();
+      break;
+    case Accion::Tic:
+      Tic();
+      break;
+    case Accion::VerSolucion:
+      VerSolucion();
+      break;
+    case Accion::Desechar:
+      Desechar();
+      break;
+    case Accion::NoFijar:
+      NoFijar();
+      break;
+    case Accion::Recuperar:
+      Recuperar();
+      break;
+    case Accion::ElegirRecuperada:
+      ElegirRecuperada(m.valor);
+      break;
+    case Accion::CerrarVentanaFichas:
+      CerrarVentanaFichas();
+      break;
+    case Accion::Deshacer:
+      Deshacer();
+      break;
+    case Accion::CambiarColor:
+      CambiarColor();
+      break;
+    case Accion::VerSimbolos:
+      MostrarResultados(true);
+      break;
+    case Accion::VerTexto:
+      MostrarResultados(false);
+      break;
+    case Accion::AbrirOpciones:
+      AbrirOpciones();
+      break;
+    case Accion::ActivarOpciones:
+      ActivarOpciones();
+      break;
+    case Accion::MoverCasillas:
+      ajustes.SetCasillas(m.valor);
+      break;
+    case Accion::MoverIntentos:
+      ajustes.SetIntentos(m.valor);
+      break;
+    case Accion::MoverFichas:
+      ajustes.SetFichas(m.valor);
+      break;
+    case Accion::ElegirRepetidos:
+      ajustes.SeleccionarRepetidos(m.valor);
+      break;
+    case Accion::ElegirColores:
+      ajustes.SeleccionarColores(m.valor);
+      break;
+    case Accion::ElegirJugarCon:
+      ajustes.SeleccionarJugarCon(m.valor);
+      break;
+    case Accion::AceptarOpciones:
+      AceptarOpciones();
+      break;
+    case Accion::CerrarOpciones:
+      CerrarOpciones();
+      break;
+    case Accion::ComoJugar:
+      ComoJugar();
+      break;
+    case Accion::VerAcercaDe:
+      plataforma_.MostrarModal(Ventana::AcercaDe);
+      break;
+    case Accion::PedirPista:
+      PedirPista();
+      break;
+    case Accion::VerMejoresTiempos:
+      VerMejoresTiempos();
+      break;
+  }
+  Dibujar();
+  // Only a move that changed the row can be taken back; a refused one leaves nothing to undo.
+  if (antes && FilaEnJuego() && antes->FilaActual == FilaActual) {
+    const Instantanea despues = Tomar();
+    if (despues.casillas != antes->casillas || despues.desechadas != antes->desechadas ||
+        despues.FijaEnColumna != antes->FijaEnColumna || despues.cursor != antes->cursor ||
+        despues.okHabilitado != antes->okHabilitado ||
+        despues.principal.anillos.Cuenta() != antes->principal.anillos.Cuenta()) {
+      deshacer_.push_back(std::move(*antes));
+    }
+  }
+  dibujo_.principal.deshacerHabilitado = PuedeDeshacer();
+}
+
+void Juego::Dibujar() {
+  dibujo_.Dibujar(*this);
+  dibujo_.principal.deshacerHabilitado = PuedeDeshacer();
+}
+
+// What the player can take back: the moves that change the row being filled.
+bool Juego::DeshacerPuede(Accion accion) {
+  switch (accion) {
+    case Accion::PulsarFicha:
+    case Accion::NoFijar:
+    case Accion::Desechar:
+    case Accion::ElegirRecuperada:
+      return true;
+    default:
+      return false;
+  }
+}
+
+Juego::Instantanea Juego::Tomar() const {
+  return {casillas,   FijaEnColumna, desechadas,     cursor,           okHabilitado,
+          FilaActual, FichaActual,   FichaBajoRaton, dibujo_.principal};
+}
+
+// The row and its picture go back to just before the last move that changed them. What moved
+// on meanwhile stays as it is: the clock, the colours, the scores' look, the small window.
+void Juego::Deshacer() {
+  if (!PuedeDeshacer()) {
+    return;
+  }
+  Instantanea& antes = deshacer_.back();
+  casillas = std::move(antes.casillas);
+  FijaEnColumna = std::move(antes.FijaEnColumna);
+  desechadas = std::move(antes.desechadas);
+  cursor = antes.cursor;
+  okHabilitado = antes.okHabilitado;
+  FichaActual = antes.FichaActual;
+  FichaBajoRaton = antes.FichaBajoRaton;
+  dibujo_.principal = std::move(antes.principal);
+  deshacer_.pop_back();
+}
+
+}  // namespace quorbel
