@@ -7,7 +7,8 @@ void Juego::Aplicar(const Movimiento& m) {
   // A move made while another waits on a window (the picker, the options dialog) starts from
   // the picture as it stands.
   Dibujar();
-  const bool deshacible = DeshacerPuede(m.accion) && FilaEnJuego();
+  const bool deshacible = DeshacerPuede(m) && FilaEnJuego();
+  const std::size_t pasos = deshacer_.size();
   std::optional<Instantanea> antes;
   if (deshacible) {
     antes = Tomar();
@@ -112,7 +113,7 @@ void Juego::Aplicar(const Movimiento& m) {
   }
   Dibujar();
   // Only a move that changed the row can be taken back; a refused one leaves nothing to undo.
-  if (antes && FilaEnJuego() && antes->FilaActual == FilaActual) {
+  if (antes && FilaEnJuego() && antes->FilaActual == FilaActual && deshacer_.size() == pasos) {
     const Instantanea despues = Tomar();
     if (despues.casillas != antes->casillas || despues.desechadas != antes->desechadas ||
         despues.FijaEnColumna != antes->FijaEnColumna || despues.cursor != antes->cursor ||
@@ -130,9 +131,10 @@ void Juego::Dibujar() {
 }
 
 // What the player can take back: the moves that change the row being filled.
-bool Juego::DeshacerPuede(Accion accion) {
-  switch (accion) {
+bool Juego::DeshacerPuede(const Movimiento& m) {
+  switch (m.accion) {
     case Accion::PulsarFicha:
+      return m.boton == kBotonIzquierdo;  // the other buttons open the piece's menu
     case Accion::NoFijar:
     case Accion::Desechar:
     case Accion::ElegirRecuperada:

@@ -39,6 +39,8 @@ class Juego : private Estado {
   bool FilaEnJuego() const { return Estado::FilaEnJuego(); }
   // True when "Deshacer" has a move of the current row to take back.
   bool PuedeDeshacer() const { return !deshacer_.empty() && FilaEnJuego(); }
+  // How many moves "Deshacer" can take back.
+  std::size_t Deshaciones() const { return FilaEnJuego() ? deshacer_.size() : 0; }
   // A palette piece as it is drawn now, for a window that shows pieces.
   Elemento FichaDibujada(int ficha) const { return dibujo_.Ficha(*this, ficha); }
 
@@ -105,7 +107,7 @@ class Juego : private Estado {
     RegistroPrincipal principal;
   };
   Instantanea Tomar() const;
-  static bool DeshacerPuede(Accion accion);
+  static bool DeshacerPuede(const Movimiento& m);
 
   Plataforma& plataforma_;
   std::filesystem::path rutaAjustes_;

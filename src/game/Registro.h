@@ -35,6 +35,7 @@ struct Elemento {
   double puntos = 8.25;  // font size in points
   bool negrita = false;
   Alineacion alineacion = Alineacion::Centro;
+  friend bool operator==(const Elemento&, const Elemento&) = default;
 };
 
 // A row of like elements: element 0 is the pattern that the others are copied from; the
@@ -54,6 +55,7 @@ class Matriz {
   int Cargar(int z);
   // Removes every copy; the pattern stays.
   void DescargarTodo() { elementos_.resize(1); }
+  friend bool operator==(const Matriz&, const Matriz&) = default;
 
  private:
   std::vector<Elemento> elementos_;
@@ -103,6 +105,7 @@ struct RegistroPrincipal {
 
   // Board bottom plus a margin: what the window's client area must show below the menus.
   double AltoCliente() const;
+  friend bool operator==(const RegistroPrincipal&, const RegistroPrincipal&) = default;
 
  private:
   int zSiguiente_ = 0;
@@ -119,6 +122,7 @@ struct RegistroFichas {
   Color fondo = colores::kCaraSistema;
   bool visible = false;
   Matriz celdas;  // 27 cells, all existing from the start (index 0 included)
+  friend bool operator==(const RegistroFichas&, const RegistroFichas&) = default;
 };
 
 }  // namespace quorbel

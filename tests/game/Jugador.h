@@ -6,12 +6,15 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <deque>
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <random>
 #include <set>
 #include <span>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -300,7 +303,16 @@ class Jugador {
   void Anotar(const std::string& linea) { bitacora += linea + "\n"; }
   void Hacer(const Movimiento& m) {
     Anotar(Texto(m));
+    const bool fila = m.accion == Accion::PulsarFicha || m.accion == Accion::NoFijar ||
+                      m.accion == Accion::Desechar || m.accion == Accion::ElegirRecuperada;
+    std::optional<RegistroPrincipal> antes;
+    if (fila) {
+      antes = V();
+    }
+    const std::size_t pasos = juego->Deshaciones();
     juego->Aplicar(m);
+    // The picture right before a move that "Deshacer" can now take back.
+    deshacible_ = juego->Deshaciones() == pasos + 1 ? antes : std::nullopt;
   }
   void Fallar(const std::string& fallo) { fallo_ = fallo_.empty() ? fallo : fallo_; }
   int Boton() {
@@ -379,7 +391,7 @@ class Jugador {
     const RegistroPrincipal& v = V();
     const int n = P().NumCasillas;
     const int fila = std::clamp(P().FilaActual, 1, P().ajustes.Intentos());
-    const int e = fuente_.Elegir(20);
+    const int e = fuente_.Elegir(21);
     // Now and then a player who peeks at the solution on show plays its piece.
     const int p = F().visible && fuente_.Elegir(2) == 0
                       ? P().Solucion[static_cast<std::size_t>((P().CasillaActual() - 1) % n + 1)]
@@ -428,6 +440,17 @@ class Jugador {
       }
     } else if (e == 18 && P().NumCasillas <= 5 && P().NumFichas <= 10) {
       Hacer({Accion::PedirPista});  // in games small enough to count quickly
+    } else if (e == 20) {
+      // Right after a move of the row, "Deshacer" leaves the picture as it was before it; the
+      // clock runs on.
+      std::optional<RegistroPrincipal> antes = deshacible_;
+      Hacer({Accion::Deshacer});
+      if (antes) {
+        antes->intervaloReloj = v.intervaloReloj;
+        antes->reloj.rotulo = v.reloj.rotulo;
+        antes->deshacerHabilitado = v.deshacerHabilitado;
+        Fallar(v == *antes ? "" : "a move not taken back exactly");
+      }
     } else if (e == 19 && v.intervaloReloj > 0) {
       plataforma.reloj += 0.1 + fuente_.Elegir(100);
       Anotar("reloj " + Exacto(plataforma.reloj));
@@ -442,6 +465,7 @@ class Jugador {
 
   Fuente& fuente_;
   std::string fallo_;
+  std::optional<RegistroPrincipal> deshacible_;
 };
 
 // A folder in memory when there is one: every accepted options dialog writes the file.
@@ -450,5 +474,57 @@ inline std::filesystem::path CarpetaRapida() {
   return std::filesystem::is_directory("/dev/shm", e) ? std::filesystem::path("/dev/shm")
                                                       : std::filesystem::temp_directory_path();
 }
+
+// A game played again from its lines: the moves in order, with the numbers drawn, the answers
+// given and the clock's settings as they were. The moves a window took while it waited come
+// after the move that opened it, as the window returned at once.
+struct Repeticion {
+  PlataformaFalsa plataforma;
+  std::deque<Respuesta> respuestas;
+  std::unique_ptr<Juego> juego;
+  std::string fallo;  // the first rule broken, or a line that is no move
+
+  Repeticion(const std::string& bitacora, const std::filesystem::path& ini)
+      : juego(std::make_unique<Juego>(plataforma, ini)) {
+    plataforma.responder = [this](const PlataformaFalsa::MensajeVisto&) {
+      const Respuesta r = respuestas.empty() ? Respuesta::Ok : respuestas.front();
+      respuestas.pop_front();
+      return r;
+    };
+    std::vector<std::string> lineas;
+    std::istringstream entrada(bitacora);
+    for (std::string linea; std::getline(entrada, linea);) {
+      if (linea.starts_with("azar ")) {
+        plataforma.aleatorios.push_back(std::stod(linea.substr(5)));
+      } else if (linea.starts_with("respuesta ")) {
+        respuestas.push_back(linea.ends_with("Ok") ? Respuesta::Ok : Respuesta::Cancelar);
+      } else {
+        lineas.push_back(linea);
+      }
+    }
+    bool arrancado = false;
+    for (const std::string& linea : lineas) {
+      const auto m = LeerMovimiento(linea);
+      if (linea.starts_with("reloj ")) {
+        plataforma.reloj = std::stod(linea.substr(6));
+        continue;
+      }
+      if (!m) {
+        fallo = "not a move: " + linea;
+        return;
+      }
+      if (m->accion == Accion::Arrancar) {  // the settings the moves before it chose
+        archivo_ajustes::Guardar(ini, juego->partida().ajustes);
+        arrancado = true;
+      }
+      juego->Aplicar(*m);
+      const bool entero = arrancado && !juego->partida().opcionesAbiertas;
+      if (const std::string roto = entero ? Incumplida(*juego) : "";
+          !roto.empty() && fallo.empty()) {
+        fallo = roto + " after " + linea;
+      }
+    }
+  }
+};
 
 }  // namespace quorbel::prueba

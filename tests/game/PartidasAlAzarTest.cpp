@@ -2,6 +2,8 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <map>
 
 #include "Jugador.h"
@@ -37,6 +39,37 @@ TEST(PartidasAlAzar, RulesHoldWhateverThePlayerPresses) {
         textos::kPocosColores, textos::kNuevaPartida, textos::kReiniciar}) {
     EXPECT_TRUE(partidas < 2000 || vistos[texto] > 0) << texto;
   }
+}
+
+// A game's lines play it again to the same end, picture and messages alike; QUORBEL_REPETIR
+// names a file of such lines, as a failing game printed them, to play it again here.
+TEST(PartidasAlAzar, AGameReplaysFromItsLines) {
+  const auto ini = CarpetaRapida() / ("quorbel-repetir-" + std::to_string(::getpid()) + ".ini");
+  if (const char* archivo = std::getenv("QUORBEL_REPETIR")) {
+    std::ifstream entrada(archivo);
+    const std::string lineas((std::istreambuf_iterator<char>(entrada)), {});
+    EXPECT_EQ(Repeticion(lineas, ini).fallo, "");
+  }
+  for (int semilla = 1; semilla <= 100; ++semilla) {
+    Fuente fuente(static_cast<std::uint64_t>(semilla));
+    Jugador jugador(fuente, ini);
+    ASSERT_EQ(jugador.Jugar(300), "");
+    const Repeticion otra(jugador.bitacora, ini);
+    ASSERT_EQ(otra.fallo, "") << "seed " << semilla;
+    const auto textos = [](const PlataformaFalsa& p) {
+      std::vector<std::string> t;
+      for (const auto& m : p.mensajes) {
+        t.push_back(m.texto);
+      }
+      return t;
+    };
+    ASSERT_TRUE(otra.juego->principal() == jugador.juego->principal() &&
+                otra.juego->ventanaFichas() == jugador.juego->ventanaFichas() &&
+                textos(otra.plataforma) == textos(jugador.plataforma) &&
+                otra.plataforma.modales == jugador.plataforma.modales)
+        << "seed " << semilla << " ends otherwise when played again";
+  }
+  std::filesystem::remove(ini);
 }
 
 }  // namespace
