@@ -6,8 +6,8 @@
 
 #include "DialogoOpciones.h"
 #include "Dibujos.h"
+#include "EstiloTeclas.h"
 #include "PlataformaQt.h"
-#include "Teclas.h"
 #include "VentanaFichas.h"
 #include "VentanaPrincipal.h"
 

@@ -8,8 +8,8 @@
 
 #include "Aplicacion.h"
 #include "Dibujos.h"
+#include "EstiloTeclas.h"
 #include "Teclado.h"
-#include "Teclas.h"
 #include "VistaTablero.h"
 
 namespace quorbel {
@@ -25,7 +25,7 @@ VentanaFichas::VentanaFichas(Aplicacion& app, QWidget* principal)
   setObjectName(QStringLiteral("Form3"));
   setFocusPolicy(Qt::StrongFocus);
   vista_ = new VistaTablero(
-      [this](std::vector<Pieza>& piezas) {
+      [this](std::vector<Dibujable>& piezas) {
         const Matriz& celdas = app_.juego().ventanaFichas().celdas;
         for (int i = 0; i < celdas.Cuenta(); ++i) {
           piezas.push_back({&celdas[i], Objetivo::CeldaFichas, i});

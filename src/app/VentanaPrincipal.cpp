@@ -9,8 +9,8 @@
 
 #include "Aplicacion.h"
 #include "Dibujos.h"
+#include "EstiloTeclas.h"
 #include "Teclado.h"
-#include "Teclas.h"
 #include "VentanaFichas.h"
 #include "VistaTablero.h"
 
@@ -18,7 +18,7 @@ namespace quorbel {
 
 namespace {
 
-void Recoger(const RegistroPrincipal& f, std::vector<Pieza>& piezas) {
+void Recoger(const RegistroPrincipal& f, std::vector<Dibujable>& piezas) {
   for (const Elemento* e : {&f.fondoTablero, &f.fondoPaleta, &f.reloj, &f.marcoPaleta, &f.cursor}) {
     piezas.push_back({e});
   }
@@ -39,14 +39,15 @@ void Recoger(const RegistroPrincipal& f, std::vector<Pieza>& piezas) {
 VentanaPrincipal::VentanaPrincipal(Aplicacion& app)
     : QMainWindow(nullptr, kBotonesPrincipal), app_(app) {
   setObjectName(QStringLiteral("Form1"));
-  vista_ = new VistaTablero([this](std::vector<Pieza>& p) { Recoger(app_.juego().principal(), p); },
-                            [this] { return app_.juego().principal().fondo; }, this);
+  vista_ =
+      new VistaTablero([this](std::vector<Dibujable>& p) { Recoger(app_.juego().principal(), p); },
+                       [this] { return app_.juego().principal().fondo; }, this);
   vista_->setObjectName(QStringLiteral("Tablero"));
   // The board keeps the keyboard, so that typing always plays.
   vista_->setFocusPolicy(Qt::StrongFocus);
   vista_->setFocus();
   vista_->installEventFilter(this);
-  vista_->ayuda = [this](const Pieza& p) {
+  vista_->ayuda = [this](const Dibujable& p) {
     const std::string tecla = TeclaDeFicha(app_.juego().partida().jugar, p.indice);
     return p.objetivo == Objetivo::Ficha && !tecla.empty()
                ? QStringLiteral("Tecla: ") + QString::fromStdString(tecla)
@@ -115,15 +116,15 @@ VentanaPrincipal::VentanaPrincipal(Aplicacion& app)
 
 bool VentanaPrincipal::eventFilter(QObject* objeto, QEvent* evento) {
   if (objeto == vista_ && evento->type() == QEvent::KeyPress &&
-      Tecla(*static_cast<QKeyEvent*>(evento))) {
+      LeerTecla(*static_cast<QKeyEvent*>(evento))) {
     return true;
   }
   return QMainWindow::eventFilter(objeto, evento);
 }
 
 // A key makes the move that the equivalent press of the mouse makes.
-bool VentanaPrincipal::Tecla(const QKeyEvent& evento) {
-  static const std::pair<int, quorbel::Tecla> kTeclas[] = {
+bool VentanaPrincipal::LeerTecla(const QKeyEvent& evento) {
+  static const std::pair<int, Tecla> kTeclas[] = {
       {Qt::Key_Left, Tecla::Izquierda}, {Qt::Key_Right, Tecla::Derecha},
       {Qt::Key_Home, Tecla::Inicio},    {Qt::Key_End, Tecla::Fin},
       {Qt::Key_Space, Tecla::Espacio},  {Qt::Key_Return, Tecla::Intro},

@@ -36,7 +36,7 @@ class VentanaPrincipal : public QMainWindow {
 
  private:
   QAction* Item(QMenu* menu, const char* nombre, const QString& texto, Accion accion);
-  bool Tecla(const QKeyEvent& evento);
+  bool LeerTecla(const QKeyEvent& evento);
 
   Aplicacion& app_;
   VistaTablero* vista_;

@@ -16,19 +16,20 @@ VistaTablero::VistaTablero(Recolector recoger, std::function<Color()> fondo, QWi
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-std::vector<Pieza> VistaTablero::Visibles() const {
-  std::vector<Pieza> piezas;
+std::vector<Dibujable> VistaTablero::Visibles() const {
+  std::vector<Dibujable> piezas;
   recoger_(piezas);
-  std::erase_if(piezas, [](const Pieza& p) { return !p.elemento->visible; });
-  std::stable_sort(piezas.begin(), piezas.end(),
-                   [](const Pieza& a, const Pieza& b) { return a.elemento->z < b.elemento->z; });
+  std::erase_if(piezas, [](const Dibujable& p) { return !p.elemento->visible; });
+  std::stable_sort(piezas.begin(), piezas.end(), [](const Dibujable& a, const Dibujable& b) {
+    return a.elemento->z < b.elemento->z;
+  });
   return piezas;
 }
 
 void VistaTablero::paintEvent(QPaintEvent*) {
   QPainter pintor(this);
   pintor.fillRect(rect(), AQColor(fondo_()));
-  for (const Pieza& p : Visibles()) {
+  for (const Dibujable& p : Visibles()) {
     Dibujar(pintor, *p.elemento);
   }
   if (!resaltado_.isEmpty()) {
@@ -45,7 +46,7 @@ void VistaTablero::Resaltar(QRect rectangulo) {
 bool VistaTablero::event(QEvent* evento) {
   if (evento->type() == QEvent::ToolTip && ayuda) {
     auto* e = static_cast<QHelpEvent*>(evento);
-    const Pieza p = Bajo(e->pos());
+    const Dibujable p = Bajo(e->pos());
     const QString texto = p.elemento ? ayuda(p) : QString();
     if (texto.isEmpty()) {
       QToolTip::hideText();
@@ -58,15 +59,15 @@ bool VistaTablero::event(QEvent* evento) {
   return QWidget::event(evento);
 }
 
-Pieza VistaTablero::Bajo(QPoint punto) const {
-  const std::vector<Pieza> piezas = Visibles();
+Dibujable VistaTablero::Bajo(QPoint punto) const {
+  const std::vector<Dibujable> piezas = Visibles();
   // Only labels catch the mouse; the topmost one under the pointer takes it.
   for (auto it = piezas.rbegin(); it != piezas.rend(); ++it) {
     if (it->elemento->forma == Forma::Etiqueta && Rectangulo(*it->elemento).contains(punto)) {
       return *it;
     }
   }
-  return Pieza{nullptr};
+  return Dibujable{nullptr};
 }
 
 namespace {
@@ -83,14 +84,14 @@ int Boton(Qt::MouseButton boton) {
 }  // namespace
 
 void VistaTablero::mousePressEvent(QMouseEvent* evento) {
-  const Pieza p = Bajo(evento->position().toPoint());
+  const Dibujable p = Bajo(evento->position().toPoint());
   if (p.elemento && p.objetivo != Objetivo::Ninguno) {
     emit pulsado(p.objetivo, p.indice, Boton(evento->button()));
   }
 }
 
 void VistaTablero::mouseMoveEvent(QMouseEvent* evento) {
-  const Pieza p = Bajo(evento->position().toPoint());
+  const Dibujable p = Bajo(evento->position().toPoint());
   if (p.elemento && p.objetivo != Objetivo::Ninguno) {
     emit movido(p.objetivo, p.indice);
   }

@@ -11,7 +11,7 @@ namespace quorbel {
 // What a press or a move on an element reaches in the game.
 enum class Objetivo { Ninguno, Casilla, Ficha, CeldaFichas };
 
-struct Pieza {
+struct Dibujable {
   const Elemento* elemento;
   Objetivo objetivo = Objetivo::Ninguno;
   int indice = 0;
@@ -22,13 +22,13 @@ struct Pieza {
 class VistaTablero : public QWidget {
   Q_OBJECT
  public:
-  using Recolector = std::function<void(std::vector<Pieza>&)>;
+  using Recolector = std::function<void(std::vector<Dibujable>&)>;
   VistaTablero(Recolector recoger, std::function<Color()> fondo, QWidget* padre = nullptr);
 
   // The element under a point of the widget, among those that take the mouse.
-  Pieza Bajo(QPoint punto) const;
+  Dibujable Bajo(QPoint punto) const;
   // The tooltip of an element, or nothing.
-  std::function<QString(const Pieza&)> ayuda;
+  std::function<QString(const Dibujable&)> ayuda;
   // A dotted frame around an element chosen with the keyboard; an empty rectangle hides it.
   void Resaltar(QRect rectangulo);
 
@@ -43,7 +43,7 @@ class VistaTablero : public QWidget {
   bool event(QEvent* evento) override;
 
  private:
-  std::vector<Pieza> Visibles() const;
+  std::vector<Dibujable> Visibles() const;
   Recolector recoger_;
   std::function<Color()> fondo_;
   QRect resaltado_;

@@ -45,7 +45,7 @@ void Juego::NoFijar() {
   for (int k = 1; k <= UltimaCasilla(); ++k) {
     if (casillas[static_cast<std::size_t>(k)] == FichaActual) {
       tenian.push_back(k);
-      if (k > NumCasillas * FilaActual) {
+      if (k > Casilla(FilaActual, NumCasillas)) {
         PonerEn(k, 0);
       }
     }

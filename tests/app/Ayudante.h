@@ -155,7 +155,7 @@ struct Programa {
 };
 
 // The random number that draws piece `p` out of `fichas`.
-inline double Pieza(int p, int fichas = 10) {
+inline double AzarDeFicha(int p, int fichas = 10) {
   return (p - 0.5) / fichas;
 }
 

@@ -20,7 +20,8 @@ class TecladoTest : public QObject {
   void aWholeGameByKeys() {
     Ajustes letras;  // thirteen letters, typed in either case
     archivo_ajustes::CargarDesde("1,0,0,4,10,13", letras);
-    Programa p({Pieza(1, 13), Pieza(2, 13), Pieza(3, 13), Pieza(4, 13)}, &letras);
+    Programa p({AzarDeFicha(1, 13), AzarDeFicha(2, 13), AzarDeFicha(3, 13), AzarDeFicha(4, 13)},
+               &letras);
     const QString fila = QStringLiteral("abCD");
     QTRY_COMPARE(QApplication::focusWidget(), p.vista());  // typing plays at once
     int pintadas = 0;  // Alt held underlines the menus' access keys at once
@@ -52,7 +53,8 @@ class TecladoTest : public QObject {
   void aidsByKeys() {
     Ajustes vacio;  // pieces without captions take 1-9, 0, A, B, C
     archivo_ajustes::CargarDesde("1,0,2,4,10,13", vacio);
-    Programa p({Pieza(1, 13), Pieza(2, 13), Pieza(3, 13), Pieza(4, 13)}, &vacio);
+    Programa p({AzarDeFicha(1, 13), AzarDeFicha(2, 13), AzarDeFicha(3, 13), AzarDeFicha(4, 13)},
+               &vacio);
     QTest::keyClick(p.vista(), Qt::Key_Right);
     QTest::keyClick(p.vista(), Qt::Key_Space);  // the cursor turns red: the next piece is fixed
     Teclas(p.vista(), QStringLiteral("0"));
@@ -77,6 +79,18 @@ class TecladoTest : public QObject {
     AlAbrirse([](QWidget* w) { QTest::keyClick(w, Qt::Key_7); });
     p.Accion("MnuRecupera")->trigger();
     QVERIFY(p.V().paleta[7].visible);
+    // "Deshacer" (Ctrl+Z), the last item of "Juego", takes the recovery back, then the rest.
+    const QList<QAction*> juego = p.app->principal().findChild<QMenu*>("MnuJuego")->actions();
+    QCOMPARE(juego.last()->objectName(), QStringLiteral("MnuDeshacer"));
+    QCOMPARE(juego.last()->text(), QStringLiteral("&Deshacer"));
+    QCOMPARE(juego.last()->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
+    juego.last()->trigger();
+    QVERIFY(!p.V().paleta[7].visible && p.V().paleta[8].visible);
+    for (int i = 0; i < 5; ++i) {
+      juego.last()->trigger();
+    }
+    QVERIFY(p.P().Tablero() == std::vector<int>(5, 0) && p.V().paleta[7].visible);
+    QVERIFY(!juego.last()->isEnabled());
     // Each piece names its key.
     QCOMPARE(p.vista()->ayuda({&p.V().paleta[10], Objetivo::Ficha, 10}),
              QStringLiteral("Tecla: 0"));

@@ -14,7 +14,7 @@ class VentanasTest : public QObject {
   void aGameWithTheMouse() {
     Ajustes dos;
     dos.SetIntentos(2);
-    Programa p({Pieza(3), Pieza(1), Pieza(4), Pieza(2)}, &dos);
+    Programa p({AzarDeFicha(3), AzarDeFicha(1), AzarDeFicha(4), AzarDeFicha(2)}, &dos);
     VentanaPrincipal& w = p.app->principal();
     const RegistroPrincipal& v = p.V();
     QTest::mouseMove(p.vista(), Rectangulo(v.paleta[7]).center());  // the hover frame follows
@@ -34,7 +34,8 @@ class VentanasTest : public QObject {
             Botones(&s) == QStringLiteral("propios X"));
     QCOMPARE(s.frameGeometry().top(), w.frameGeometry().top());  // beside the board
     QTRY_VERIFY(!w.temporizador()->isActive());                  // stopped at its next tick
-    p.app->plataforma().aleatoriosGuionados = {Pieza(1), Pieza(2), Pieza(3), Pieza(4)};
+    p.app->plataforma().aleatoriosGuionados = {AzarDeFicha(1), AzarDeFicha(2), AzarDeFicha(3),
+                                               AzarDeFicha(4)};
     p.Accion("MnuNew")->trigger();  // nothing to ask: a new deal hides the solution
     QVERIFY(!p.app->ventanaFichas().isVisible());
     QString texto;
@@ -59,7 +60,7 @@ class VentanasTest : public QObject {
   }
 
   void aidsWithTheMouse() {
-    Programa p({Pieza(1), Pieza(2), Pieza(3), Pieza(4)});
+    Programa p({AzarDeFicha(1), AzarDeFicha(2), AzarDeFicha(3), AzarDeFicha(4)});
     p.Pulsar(p.V().casillas[2], Qt::RightButton);
     p.Fila({2, 5, 6, 7});  // piece 2 fixed at position 2, down the board
     p.Fila({3, 9, 10});
@@ -93,7 +94,7 @@ class VentanasTest : public QObject {
   }
 
   void hintAndBestTimesFromTheMenu() {
-    Programa p({Pieza(1), Pieza(2), Pieza(3), Pieza(4)});
+    Programa p({AzarDeFicha(1), AzarDeFicha(2), AzarDeFicha(3), AzarDeFicha(4)});
     AlAbrirse([](QWidget* w) {  // no times yet
       QVERIFY(ComoLaReferencia(w, QStringLiteral("tiempos-vacios")));
       QCOMPARE(Botones(w), QStringLiteral("propios X"));
@@ -133,7 +134,7 @@ class VentanasTest : public QObject {
   // the keyboard, even when a window manager hands it over; the picker keeps it, to be
   // answered, in a window of its own.
   void theKeyboardStaysWithTheBoardBesideTheSolution() {
-    Programa p({Pieza(1), Pieza(2), Pieza(3), Pieza(4)});
+    Programa p({AzarDeFicha(1), AzarDeFicha(2), AzarDeFicha(3), AzarDeFicha(4)});
     VentanaFichas& s = p.app->ventanaFichas();
     VentanaPrincipal& w = p.app->principal();  // near the screen's right edge: the left side
     w.move(QGuiApplication::primaryScreen()->availableGeometry().right() - w.width(), w.y());

@@ -128,7 +128,7 @@ inline std::string Incumplida(const Juego& j) {
   for (int col = 1; col <= n; ++col) {
     const int fija = p.FijaEnColumna[static_cast<std::size_t>(col)];
     for (int fila = p.FilaActual + 1; fija != 0 && fila <= intentos; ++fila) {
-      const Elemento& c = v.casillas[(fila - 1) * n + col];
+      const Elemento& c = v.casillas[p.Casilla(fila, col)];
       if (PiezaEn(j, c) != fija || !Marcada(v.anillos, c)) {
         return "column " + std::to_string(col) + " fixed, but not down to the last row";
       }
@@ -156,7 +156,7 @@ inline std::string Incumplida(const Juego& j) {
   }
   // The row being filled agrees with its cells; "OK" sends only a full row; the cursor lies
   // over a cell of it, drawn above it.
-  const int base = (p.FilaActual - 1) * n;
+  const int base = p.Casilla(p.FilaActual, 0);
   const std::vector<int> tablero = p.Tablero();
   const Elemento& bajo = v.casillas[std::clamp(p.CasillaActual(), 1, v.casillas.Ultimo())];
   if (j.FilaEnJuego() &&
@@ -195,7 +195,7 @@ inline std::string Incumplida(const Juego& j) {
     }
     // The text on the row's line, and the marks along it, circles first.
     const Elemento& texto = v.puntuaciones[fila];
-    const Elemento& casilla = v.casillas[(fila - 1) * n + 1];
+    const Elemento& casilla = v.casillas[p.Casilla(fila, 1)];
     bool bien = texto.rotulo == "  " + std::to_string(s.muertos) + " muerto/s.   " +
                                     std::to_string(s.tocados) + " tocado/s." &&
                 texto.arriba == casilla.arriba && texto.visible != p.ModoSimbolos &&
@@ -398,7 +398,7 @@ class Jugador {
                       : 1 + fuente_.Elegir(v.paleta.Cuenta() - 1);
     if (e < 4) {  // mostly cells of the current row
       const int k = fuente_.Elegir(4) == 0 ? 1 + fuente_.Elegir(v.casillas.Cuenta() - 1)
-                                           : (fila - 1) * n + 1 + fuente_.Elegir(n);
+                                           : P().Casilla(fila, 1 + fuente_.Elegir(n));
       const int b = Boton();
       Hacer({Accion::PulsarCasilla, k, b});
     } else if (e == 9 && v.paleta[p].visible) {  // the pointer over a piece
@@ -414,7 +414,7 @@ class Jugador {
       // position, or the row can be sent.
       const std::vector<int> tablero = P().Tablero();
       const auto libre = std::find(tablero.begin() + 1, tablero.end(), 0);
-      const int siguiente = (fila - 1) * n + static_cast<int>(libre - tablero.begin());
+      const int siguiente = P().Casilla(fila, static_cast<int>(libre - tablero.begin()));
       if (coloca && (PiezaEn(*juego, v.casillas[casilla]) != p || !P().RelojEnMarcha ||
                      (arranca && P().HoraInicio != plataforma.reloj) ||
                      (libre == tablero.end() ? v.cursor.visible || !v.okHabilitado

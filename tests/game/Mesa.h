@@ -45,7 +45,7 @@ struct Mesa {
     plataforma.Solucion(solucion, ajustes.Fichas());
     juego.Aplicar({Accion::Arrancar});
   }
-  int Celda(int fila, int posicion) const { return (fila - 1) * P().NumCasillas + posicion; }
+  int Celda(int fila, int posicion) const { return P().Casilla(fila, posicion); }
   const Elemento& CeldaE(int fila, int posicion) const {
     return V().casillas[Celda(fila, posicion)];
   }

@@ -1,4 +1,4 @@
-#include "Teclas.h"
+#include "EstiloTeclas.h"
 
 #include <QApplication>
 #include <QKeyEvent>
