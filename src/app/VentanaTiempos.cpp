@@ -34,6 +34,17 @@ VentanaTiempos::VentanaTiempos(const Estado& partida, const TipoPartida& tipo, Q
   negrita.setBold(true);
   titulo->setFont(negrita);
   columna->addWidget(titulo);
+  if (const std::optional<Marca>& perdida = partida.mejoresTiempos.Perdida()) {
+    // Said instead of showing the time among the kept ones, which are the file's.
+    auto* aviso = new QLabel(QStringLiteral("No se ha podido guardar tu tiempo: %1 en %2 %3.")
+                                 .arg(Tiempo(perdida->segundos))
+                                 .arg(perdida->filas)
+                                 .arg(perdida->filas == 1 ? "fila" : "filas"),
+                             this);
+    aviso->setObjectName(QStringLiteral("NoGuardado"));
+    aviso->setStyleSheet(QStringLiteral("color: #c00000;"));
+    columna->addWidget(aviso);
+  }
 
   const std::vector<Marca>& marcas = partida.mejoresTiempos.De(tipo);
   if (marcas.empty()) {

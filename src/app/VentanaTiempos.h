@@ -6,7 +6,8 @@
 
 namespace quorbel {
 
-// The ten best times of a kind of game, fastest first, the one just entered highlighted.
+// The ten best times of a kind of game, fastest first, the one just entered highlighted, or a
+// line saying it could not be kept.
 class VentanaTiempos : public QDialog {
   Q_OBJECT
  public:

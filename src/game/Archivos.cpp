@@ -1,6 +1,7 @@
 #include "Archivos.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -8,6 +9,7 @@
 #include <cstdio>
 #include <fstream>
 #include <system_error>
+#include <thread>
 
 namespace quorbel::archivos {
 
@@ -55,6 +57,28 @@ bool EscribirAtomico(const std::filesystem::path& ruta, const std::string& datos
   }
   ::unlink(temporal.c_str());
   return false;
+}
+
+Cerrojo::Cerrojo(const std::filesystem::path& ruta, std::chrono::milliseconds espera) {
+  fd_ = ::open(ruta.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+  if (fd_ < 0) {
+    fd_ = ::open(ruta.c_str(), O_RDONLY | O_CLOEXEC);  // one made by someone else
+  }
+  const auto limite = std::chrono::steady_clock::now() + espera;
+  while (fd_ >= 0 && ::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+    if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() >= limite) {
+      ::close(fd_);
+      fd_ = -1;
+    } else {
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+  }
+}
+
+Cerrojo::~Cerrojo() {
+  if (fd_ >= 0) {
+    ::close(fd_);  // closing the only descriptor lets go of the lock
+  }
 }
 
 }  // namespace quorbel::archivos

@@ -45,6 +45,13 @@ std::vector<std::string_view> Palabras(std::string_view linea) {
   return palabras;
 }
 
+// Beside the times: locking the file itself would not do, since each write puts a new file in
+// its place.
+std::filesystem::path RutaCerrojo(const std::filesystem::path& ruta) {
+  std::filesystem::path cerrojo = ruta;
+  return cerrojo += ".cerrojo";
+}
+
 }  // namespace
 
 std::string TipoPartida::Titulo() const {
@@ -58,7 +65,7 @@ const std::vector<Marca>& MejoresTiempos::De(const TipoPartida& tipo) const {
   return tabla == tiempos_.end() ? kNinguna : tabla->second;
 }
 
-int MejoresTiempos::Anotar(const TipoPartida& tipo, const Marca& marca) {
+int MejoresTiempos::Entrar(const TipoPartida& tipo, const Marca& marca) {
   std::vector<Marca>& tabla = tiempos_[tipo];
   const auto puesto = std::upper_bound(tabla.begin(), tabla.end(), marca, MasRapida);
   if (puesto - tabla.begin() >= static_cast<std::ptrdiff_t>(kPuestos)) {
@@ -103,41 +110,63 @@ bool MejoresTiempos::Leer(std::string_view datos) {
     const auto filas = Entero(p[5], 1, intentos.value_or(20));
     if (casillas && fichas && intentos && (p[3] == "si" || p[3] == "no") && segundos && filas &&
         EsFecha(p[6])) {
-      Anotar({*casillas, *fichas, *intentos, p[3] == "si"}, {*segundos, *filas, std::string(p[6])});
+      Entrar({*casillas, *fichas, *intentos, p[3] == "si"}, {*segundos, *filas, std::string(p[6])});
     }
   }
   return true;
 }
 
-void MejoresTiempos::Cargar(const std::filesystem::path& ruta) {
+bool MejoresTiempos::Releer(const std::filesystem::path& ruta, bool apartar) {
   tiempos_.clear();
   std::error_code error;
   if (!std::filesystem::exists(ruta, error)) {
-    soloLectura_ = static_cast<bool>(error);  // a file that cannot even be looked at
-    return;
+    return !error;  // a file that cannot even be looked at is never written over
   }
   const auto datos = archivos::LeerAcotado(ruta, kTamanoMaximo);
-  soloLectura_ = false;
   if (datos && Leer(*datos)) {
-    return;
+    return true;
   }
   // Damaged: kept under a name of its own, and the game starts a new file.
-  for (int i = 0; i < 100; ++i) {
+  for (int i = 0; apartar && i < 100; ++i) {
     std::filesystem::path aparte = ruta;
     aparte += i == 0 ? ".dañado" : ".dañado." + std::to_string(i);
     if (!std::filesystem::exists(aparte, error) && !error) {
       std::filesystem::rename(ruta, aparte, error);
-      soloLectura_ = static_cast<bool>(error);
-      return;
+      return !error;
     }
   }
-  soloLectura_ = true;
+  return false;
 }
 
-bool MejoresTiempos::Guardar(const std::filesystem::path& ruta) const {
+void MejoresTiempos::Cargar(const std::filesystem::path& ruta) {
+  perdida_.reset();
+  tiempos_.clear();
+  if (!ruta.empty()) {
+    // Under the lock, so that a damaged file is never mistaken for the new one another copy
+    // has just put in its place.
+    const archivos::Cerrojo cerrojo(RutaCerrojo(ruta), kEsperaCerrojo);
+    Releer(ruta, cerrojo.Tomado());
+  }
+}
+
+int MejoresTiempos::Anotar(const std::filesystem::path& ruta, const TipoPartida& tipo,
+                           const Marca& marca) {
+  perdida_.reset();
   std::error_code error;
   std::filesystem::create_directories(ruta.parent_path(), error);
-  return !soloLectura_ && archivos::EscribirAtomico(ruta, Formatear());
+  const archivos::Cerrojo cerrojo(RutaCerrojo(ruta), kEsperaCerrojo);
+  const bool escribible = Releer(ruta, cerrojo.Tomado());
+  MejoresTiempos con = *this;
+  const int puesto = con.Entrar(tipo, marca);
+  if (puesto < 0) {
+    return -1;
+  }
+  if (cerrojo.Tomado() && escribible && archivos::EscribirAtomico(ruta, con.Formatear())) {
+    tiempos_ = std::move(con.tiempos_);
+    return puesto;
+  }
+  perdida_ = marca;
+  return -1;
 }
 
 }  // namespace quorbel

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <chrono>
 #include <compare>
 #include <cstddef>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,26 +39,37 @@ class MejoresTiempos {
   static constexpr std::size_t kTamanoMaximo = 256 * 1024;
   static constexpr std::size_t kPuestos = 10;
 
-  // Reads the file. Lines that are not a time are skipped. A file that cannot be read as a
-  // whole (too large, binary, unreadable) is moved aside under a name of its own and never
-  // written over; when even that fails, the times stay unsaved rather than destroy it.
+  // How long a win waits for another copy of the game to finish writing the file.
+  static constexpr std::chrono::seconds kEsperaCerrojo{2};
+
+  // Reads the file as it is now. Lines that are not a time are skipped. A file that cannot be
+  // read as a whole (too large, binary, unreadable) is moved aside under a name of its own and
+  // never written over.
   void Cargar(const std::filesystem::path& ruta);
-  // Writes the file atomically; false when it cannot be written.
-  bool Guardar(const std::filesystem::path& ruta) const;
+  // Enters a won game's time in the file. Other copies of the game may have written to it
+  // since it was read, so it is read again under the file's lock, the time entered and the
+  // file written back atomically before the lock is let go. Returns the time's place among
+  // the best (0 for the fastest), or -1 when it is not among them or cannot be kept; the
+  // times are then the file's, and Perdida() holds a time that was among them.
+  int Anotar(const std::filesystem::path& ruta, const TipoPartida& tipo, const Marca& marca);
+  // The time among the best that the last entry could not keep.
+  const std::optional<Marca>& Perdida() const { return perdida_; }
 
   // The best times of a kind of game, fastest first, fewer rows breaking ties.
   const std::vector<Marca>& De(const TipoPartida& tipo) const;
-  // Enters a time; returns its place among the best (0 for the fastest), or -1 when it is not
-  // among them.
-  int Anotar(const TipoPartida& tipo, const Marca& marca);
 
   std::string Formatear() const;
   // The times of a file's bytes; false when the bytes are not a text file at all.
   bool Leer(std::string_view datos);
 
  private:
+  // Reads the file into the times, moving a damaged one aside when `apartar`; false when a
+  // file stays there that must not be written over.
+  bool Releer(const std::filesystem::path& ruta, bool apartar);
+  int Entrar(const TipoPartida& tipo, const Marca& marca);
+
   std::map<TipoPartida, std::vector<Marca>> tiempos_;
-  bool soloLectura_ = false;  // a damaged file that could not be moved aside
+  std::optional<Marca> perdida_;
 };
 
 }  // namespace quorbel

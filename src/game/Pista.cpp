@@ -52,16 +52,15 @@ void Juego::PedirPista() {
 }
 
 // A won game that no help made easier enters the best times of its kind; when it does, they
-// show at once, the new time among them.
+// show at once, the new time among them, or saying it could not be kept.
 void Juego::AnotarVictoria() {
   if (Ayudada || rutaTiempos_.empty()) {
     return;
   }
   const Marca marca{static_cast<int>(std::floor(plataforma_.Segundos() - HoraInicio)),
                     FilaActual - 1, plataforma_.Hoy()};
-  puestoNuevo = mejoresTiempos.Anotar(Tipo(), marca);
-  if (puestoNuevo >= 0) {
-    mejoresTiempos.Guardar(rutaTiempos_);
+  puestoNuevo = mejoresTiempos.Anotar(rutaTiempos_, Tipo(), marca);
+  if (puestoNuevo >= 0 || mejoresTiempos.Perdida()) {
     plataforma_.MostrarModal(Ventana::MejoresTiempos);
     puestoNuevo = -1;
   }
@@ -69,6 +68,7 @@ void Juego::AnotarVictoria() {
 
 void Juego::VerMejoresTiempos() {
   puestoNuevo = -1;
+  mejoresTiempos.Cargar(rutaTiempos_);  // other copies of the game may have won since
   plataforma_.MostrarModal(Ventana::MejoresTiempos);
 }
 

@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStandardPaths>
 
 #include "Ayudante.h"
 
@@ -41,18 +42,32 @@ class VentanasTest : public QObject {
     QString texto;
     Responder(&texto);
     QStringList tiempos;  // a first win enters the best times, which show at once
-    AlAbrirse([&](QWidget* w) {
+    const auto leer = [&](QWidget* w) {
       for (QLabel* l : w->findChildren<QLabel*>()) {
         tiempos << l->objectName() + (l->font().bold() ? "*=" : "=") + l->text();
       }
       QTest::mouseClick(w->findChild<QPushButton*>(QStringLiteral("Cerrar")), Qt::LeftButton);
-    });
+    };
+    AlAbrirse(leer);
     p.Fila({1, 2, 3, 4});
     QCOMPARE(texto, QStringLiteral("Felicidades! Lo has resuelto!"));
     QVERIFY2(tiempos.contains(
                  QStringLiteral("Tipo*=4 casillas · 10 fichas · 2 intentos · sin repetidas")) &&
                  tiempos.contains(QStringLiteral("Puesto1*=1")),
              qPrintable(tiempos.join(QLatin1Char(','))));
+    // A time that cannot be kept is said so, never shown as kept.
+    const QString datos = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QVERIFY(QDir(datos).removeRecursively() && QFile(datos).open(QIODevice::WriteOnly));
+    p.app->plataforma().aleatoriosGuionados = {Pieza(1), Pieza(2), Pieza(3), Pieza(4)};
+    p.Accion("MnuNew")->trigger();
+    tiempos.clear();
+    Responder(nullptr);
+    AlAbrirse(leer);
+    p.Fila({1, 2, 3, 4});
+    const QString visto = tiempos.join(QLatin1Char(','));  // the title, the line, no times
+    QVERIFY2(visto.contains(QRegularExpression(",NoGuardado=No se ha podido guardar tu tiempo: "
+                                               "0:0\\d en 1 fila\\.,=Todavía no hay tiempos")),
+             qPrintable(visto));
     Responder(nullptr);
     p.Accion("MnuSoluc")->trigger();
     w.close();  // closing the program closes the small window too

@@ -1,4 +1,9 @@
 // The best times of won games, their file, and the hint that keeps a game out of them.
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <fstream>
 
@@ -27,9 +32,11 @@ void Ganar(Mesa& m, double segundos, int filas, bool ayuda = false) {
 }
 
 TEST(MejoresTiempos, WinsWithoutHelpEnterInOrderKeptByKindOfGame) {
-  Mesa m;
-  m.plataforma.datos = m.carpeta.ruta.string();
+  Mesa m, otra;  // two copies of the game, sharing the file
+  m.plataforma.datos = otra.plataforma.datos = m.carpeta.ruta.string();
   m.Arrancar({1, 2, 3, 4});
+  otra.Arrancar({1, 2, 3, 4});
+  Ganar(otra, 45, 1);
   const auto modales = [&] {
     return std::count(m.plataforma.modales.begin(), m.plataforma.modales.end(),
                       Ventana::MejoresTiempos);
@@ -44,8 +51,9 @@ TEST(MejoresTiempos, WinsWithoutHelpEnterInOrderKeptByKindOfGame) {
   m.Jugar({1, 2, 3, 4});
   EXPECT_EQ(modales(), 2);  // each counted win that enters shows the best times at once
   const TipoPartida tipo{4, 10, 10, false};
-  EXPECT_EQ(m.P().mejoresTiempos.De(tipo),
-            (std::vector<Marca>{{40, 2, "2026-12-07"}, {40, 3, "2026-12-07"}}));
+  EXPECT_EQ(
+      m.P().mejoresTiempos.De(tipo),
+      (std::vector<Marca>{{40, 2, "2026-12-07"}, {40, 3, "2026-12-07"}, {45, 1, "2026-12-07"}}));
   for (int i = 0; i < 10; ++i) {
     Ganar(m, 5 + i, 1);
   }
@@ -57,10 +65,7 @@ TEST(MejoresTiempos, WinsWithoutHelpEnterInOrderKeptByKindOfGame) {
   EXPECT_TRUE(m.P().mejoresTiempos.De(m.juego.Tipo()).empty());
   m.juego.Aplicar({Accion::VerMejoresTiempos});
   EXPECT_EQ(m.P().puestoNuevo, -1);
-  // A second start of the program reads them back.
-  Mesa otra;
-  otra.plataforma.datos = m.plataforma.datos;
-  otra.Arrancar({1, 2, 3, 4});
+  otra.juego.VerMejoresTiempos();  // the file as it is now
   EXPECT_EQ(otra.P().mejoresTiempos.De(tipo), m.P().mejoresTiempos.De(tipo));
   EXPECT_EQ(otra.P().mejoresTiempos.De(tipo).front().segundos, 5);
 }
@@ -102,9 +107,38 @@ TEST(MejoresTiempos, ADamagedFileIsMovedAsideAndAnUnwritableOneLeavesTheGamePlay
   m.plataforma.datos = (m.carpeta.ruta / "un-archivo").string();
   std::ofstream(m.plataforma.datos) << "not a folder";
   m.Arrancar({1, 2, 3, 4});
-  Ganar(m, 20, 1);
-  EXPECT_EQ(m.plataforma.UltimoMensaje(), "Felicidades! Lo has resuelto!");  // nothing said
-  EXPECT_EQ(m.P().mejoresTiempos.De({4, 10, 10, false}).size(), 1u);
+  Ganar(m, 20, 1);  // the game plays on, and its best times say what was lost
+  EXPECT_EQ(m.P().mejoresTiempos.Perdida(), (Marca{20, 1, "2026-12-07"}));
+  EXPECT_TRUE(m.P().mejoresTiempos.De({4, 10, 10, false}).empty());
+  m.juego.VerMejoresTiempos();
+  EXPECT_FALSE(m.P().mejoresTiempos.Perdida());
+}
+
+// Copies winning at once keep every time; one holding the lock too long is never waited for.
+TEST(MejoresTiempos, CopiesWinningTogetherKeepEveryTime) {
+  CarpetaTemporal carpeta;
+  const fs::path archivo = carpeta.ruta / "mejores-tiempos.txt";
+  for (int c = 0; c < 4; ++c) {
+    if (fork() == 0) {  // each its own kind of game, so that the ten best keep every time
+      MejoresTiempos t;
+      for (int s = 0; s < 10; ++s) {
+        t.Anotar(archivo, {4, 10, 11 + c, false}, {s, 1, "2026-12-07"});
+      }
+      _exit(0);
+    }
+  }
+  while (wait(nullptr) > 0) {
+  }
+  const int cerrojo = open((archivo.string() + ".cerrojo").c_str(), O_RDONLY);
+  ASSERT_EQ(flock(cerrojo, LOCK_EX), 0);
+  const auto antes = std::chrono::steady_clock::now();
+  MejoresTiempos t;
+  EXPECT_TRUE(t.Anotar(archivo, {}, {1, 1, "2026-12-07"}) == -1 && t.Perdida());
+  EXPECT_GE(std::chrono::steady_clock::now() - antes, MejoresTiempos::kEsperaCerrojo);
+  const std::string todos = t.Formatear();
+  EXPECT_EQ(std::count(todos.begin(), todos.end(), '\n'), 41);  // a heading, forty times
+  close(cerrojo);  // as a copy that ends, however it ends
+  EXPECT_EQ(t.Anotar(archivo, {}, {1, 1, "2026-12-07"}), 0);
 }
 
 TEST(Pista, CountsThePossibleCodesOnlyWhileAGameIsPlayed) {
