@@ -58,7 +58,8 @@ class VentanasTest : public QObject {
     // A time that cannot be kept is said so, never shown as kept.
     const QString datos = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QVERIFY(QDir(datos).removeRecursively() && QFile(datos).open(QIODevice::WriteOnly));
-    p.app->plataforma().aleatoriosGuionados = {Pieza(1), Pieza(2), Pieza(3), Pieza(4)};
+    p.app->plataforma().aleatoriosGuionados = {AzarDeFicha(1), AzarDeFicha(2), AzarDeFicha(3),
+                                               AzarDeFicha(4)};
     p.Accion("MnuNew")->trigger();
     tiempos.clear();
     Responder(nullptr);

@@ -65,7 +65,7 @@ TEST(MejoresTiempos, WinsWithoutHelpEnterInOrderKeptByKindOfGame) {
   EXPECT_TRUE(m.P().mejoresTiempos.De(m.juego.Tipo()).empty());
   m.juego.Aplicar({Accion::VerMejoresTiempos});
   EXPECT_EQ(m.P().puestoNuevo, -1);
-  otra.juego.VerMejoresTiempos();  // the file as it is now
+  otra.juego.Aplicar({Accion::VerMejoresTiempos});  // the file as it is now
   EXPECT_EQ(otra.P().mejoresTiempos.De(tipo), m.P().mejoresTiempos.De(tipo));
   EXPECT_EQ(otra.P().mejoresTiempos.De(tipo).front().segundos, 5);
 }
@@ -110,7 +110,7 @@ TEST(MejoresTiempos, ADamagedFileIsMovedAsideAndAnUnwritableOneLeavesTheGamePlay
   Ganar(m, 20, 1);  // the game plays on, and its best times say what was lost
   EXPECT_EQ(m.P().mejoresTiempos.Perdida(), (Marca{20, 1, "2026-12-07"}));
   EXPECT_TRUE(m.P().mejoresTiempos.De({4, 10, 10, false}).empty());
-  m.juego.VerMejoresTiempos();
+  m.juego.Aplicar({Accion::VerMejoresTiempos});
   EXPECT_FALSE(m.P().mejoresTiempos.Perdida());
 }
 
