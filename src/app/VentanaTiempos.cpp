@@ -34,7 +34,7 @@ VentanaTiempos::VentanaTiempos(const Estado& partida, const TipoPartida& tipo, Q
   negrita.setBold(true);
   titulo->setFont(negrita);
   columna->addWidget(titulo);
-  if (const std::optional<Marca>& perdida = partida.mejoresTiempos.Perdida()) {
+  if (const std::optional<TiempoGanado>& perdida = partida.mejoresTiempos.Perdida()) {
     // Said instead of showing the time among the kept ones, which are the file's.
     auto* aviso = new QLabel(QStringLiteral("No se ha podido guardar tu tiempo: %1 en %2 %3.")
                                  .arg(Tiempo(perdida->segundos))
@@ -46,8 +46,8 @@ VentanaTiempos::VentanaTiempos(const Estado& partida, const TipoPartida& tipo, Q
     columna->addWidget(aviso);
   }
 
-  const std::vector<Marca>& marcas = partida.mejoresTiempos.De(tipo);
-  if (marcas.empty()) {
+  const std::vector<TiempoGanado>& tiempos = partida.mejoresTiempos.De(tipo);
+  if (tiempos.empty()) {
     columna->addWidget(
         new QLabel(QStringLiteral("Todavía no hay tiempos para este tipo de partida."), this));
   } else {
@@ -64,8 +64,8 @@ VentanaTiempos::VentanaTiempos(const Estado& partida, const TipoPartida& tipo, Q
     for (int c = 0; c < cabecera.size(); ++c) {
       casilla(cabecera[c], 0, c)->setFont(negrita);
     }
-    for (int i = 0; i < static_cast<int>(marcas.size()); ++i) {
-      const Marca& m = marcas[static_cast<std::size_t>(i)];
+    for (int i = 0; i < static_cast<int>(tiempos.size()); ++i) {
+      const TiempoGanado& m = tiempos[static_cast<std::size_t>(i)];
       const QStringList celdas = {QString::number(i + 1), Tiempo(m.segundos),
                                   QString::number(m.filas), Dia(m.fecha)};
       for (int c = 0; c < celdas.size(); ++c) {

@@ -11,7 +11,7 @@ namespace quorbel {
 
 namespace {
 
-bool MasRapida(const Marca& a, const Marca& b) {
+bool MasRapida(const TiempoGanado& a, const TiempoGanado& b) {
   return std::tie(a.segundos, a.filas) < std::tie(b.segundos, b.filas);
 }
 
@@ -59,20 +59,20 @@ std::string TipoPartida::Titulo() const {
          std::to_string(intentos) + " intentos · " + (repetidos ? "con" : "sin") + " repetidas";
 }
 
-const std::vector<Marca>& MejoresTiempos::De(const TipoPartida& tipo) const {
-  static const std::vector<Marca> kNinguna;
+const std::vector<TiempoGanado>& MejoresTiempos::De(const TipoPartida& tipo) const {
+  static const std::vector<TiempoGanado> kNinguna;
   const auto tabla = tiempos_.find(tipo);
   return tabla == tiempos_.end() ? kNinguna : tabla->second;
 }
 
-int MejoresTiempos::Entrar(const TipoPartida& tipo, const Marca& marca) {
-  std::vector<Marca>& tabla = tiempos_[tipo];
-  const auto puesto = std::upper_bound(tabla.begin(), tabla.end(), marca, MasRapida);
+int MejoresTiempos::Entrar(const TipoPartida& tipo, const TiempoGanado& tiempo) {
+  std::vector<TiempoGanado>& tabla = tiempos_[tipo];
+  const auto puesto = std::upper_bound(tabla.begin(), tabla.end(), tiempo, MasRapida);
   if (puesto - tabla.begin() >= static_cast<std::ptrdiff_t>(kPuestos)) {
     return -1;
   }
   const auto indice = static_cast<int>(puesto - tabla.begin());
-  tabla.insert(puesto, marca);
+  tabla.insert(puesto, tiempo);
   tabla.resize(std::min(tabla.size(), kPuestos));
   return indice;
 }
@@ -82,7 +82,7 @@ std::string MejoresTiempos::Formatear() const {
       "# Mejores tiempos de Quorbel: casillas fichas intentos repetidas "
       "segundos filas fecha\n";
   for (const auto& [tipo, tabla] : tiempos_) {
-    for (const Marca& m : tabla) {
+    for (const TiempoGanado& m : tabla) {
       texto += std::to_string(tipo.casillas) + ' ' + std::to_string(tipo.fichas) + ' ' +
                std::to_string(tipo.intentos) + (tipo.repetidos ? " si " : " no ") +
                std::to_string(m.segundos) + ' ' + std::to_string(m.filas) + ' ' + m.fecha + '\n';
@@ -150,14 +150,14 @@ void MejoresTiempos::Cargar(const std::filesystem::path& ruta) {
 }
 
 int MejoresTiempos::Anotar(const std::filesystem::path& ruta, const TipoPartida& tipo,
-                           const Marca& marca) {
+                           const TiempoGanado& tiempo) {
   perdida_.reset();
   std::error_code error;
   std::filesystem::create_directories(ruta.parent_path(), error);
   const archivos::Cerrojo cerrojo(RutaCerrojo(ruta), kEsperaCerrojo);
   const bool escribible = Releer(ruta, cerrojo.Tomado());
   MejoresTiempos con = *this;
-  const int puesto = con.Entrar(tipo, marca);
+  const int puesto = con.Entrar(tipo, tiempo);
   if (puesto < 0) {
     return -1;
   }
@@ -165,7 +165,7 @@ int MejoresTiempos::Anotar(const std::filesystem::path& ruta, const TipoPartida&
     tiempos_ = std::move(con.tiempos_);
     return puesto;
   }
-  perdida_ = marca;
+  perdida_ = tiempo;
   return -1;
 }
 

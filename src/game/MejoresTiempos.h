@@ -24,11 +24,11 @@ struct TipoPartida {
 };
 
 // A won game: the seconds on the clock, the rows used, and the day (YYYY-MM-DD).
-struct Marca {
+struct TiempoGanado {
   int segundos = 0;
   int filas = 0;
   std::string fecha;
-  friend bool operator==(const Marca&, const Marca&) = default;
+  friend bool operator==(const TiempoGanado&, const TiempoGanado&) = default;
 };
 
 // The ten best times of each kind of game, kept in a text file that a person can read: a
@@ -51,12 +51,13 @@ class MejoresTiempos {
   // file written back atomically before the lock is let go. Returns the time's place among
   // the best (0 for the fastest), or -1 when it is not among them or cannot be kept; the
   // times are then the file's, and Perdida() holds a time that was among them.
-  int Anotar(const std::filesystem::path& ruta, const TipoPartida& tipo, const Marca& marca);
+  int Anotar(const std::filesystem::path& ruta, const TipoPartida& tipo,
+             const TiempoGanado& tiempo);
   // The time among the best that the last entry could not keep.
-  const std::optional<Marca>& Perdida() const { return perdida_; }
+  const std::optional<TiempoGanado>& Perdida() const { return perdida_; }
 
   // The best times of a kind of game, fastest first, fewer rows breaking ties.
-  const std::vector<Marca>& De(const TipoPartida& tipo) const;
+  const std::vector<TiempoGanado>& De(const TipoPartida& tipo) const;
 
   std::string Formatear() const;
   // The times of a file's bytes; false when the bytes are not a text file at all.
@@ -66,10 +67,10 @@ class MejoresTiempos {
   // Reads the file into the times, moving a damaged one aside when `apartar`; false when a
   // file stays there that must not be written over.
   bool Releer(const std::filesystem::path& ruta, bool apartar);
-  int Entrar(const TipoPartida& tipo, const Marca& marca);
+  int Entrar(const TipoPartida& tipo, const TiempoGanado& tiempo);
 
-  std::map<TipoPartida, std::vector<Marca>> tiempos_;
-  std::optional<Marca> perdida_;
+  std::map<TipoPartida, std::vector<TiempoGanado>> tiempos_;
+  std::optional<TiempoGanado> perdida_;
 };
 
 }  // namespace quorbel

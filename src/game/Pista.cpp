@@ -57,9 +57,9 @@ void Juego::AnotarVictoria() {
   if (Ayudada || rutaTiempos_.empty()) {
     return;
   }
-  const Marca marca{static_cast<int>(std::floor(plataforma_.Segundos() - HoraInicio)),
-                    FilaActual - 1, plataforma_.Hoy()};
-  puestoNuevo = mejoresTiempos.Anotar(rutaTiempos_, Tipo(), marca);
+  const TiempoGanado tiempo{static_cast<int>(std::floor(plataforma_.Segundos() - HoraInicio)),
+                            FilaActual - 1, plataforma_.Hoy()};
+  puestoNuevo = mejoresTiempos.Anotar(rutaTiempos_, Tipo(), tiempo);
   if (puestoNuevo >= 0 || mejoresTiempos.Perdida()) {
     plataforma_.MostrarModal(Ventana::MejoresTiempos);
     puestoNuevo = -1;

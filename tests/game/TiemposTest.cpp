@@ -51,9 +51,9 @@ TEST(MejoresTiempos, WinsWithoutHelpEnterInOrderKeptByKindOfGame) {
   m.Jugar({1, 2, 3, 4});
   EXPECT_EQ(modales(), 2);  // each counted win that enters shows the best times at once
   const TipoPartida tipo{4, 10, 10, false};
-  EXPECT_EQ(
-      m.P().mejoresTiempos.De(tipo),
-      (std::vector<Marca>{{40, 2, "2026-12-07"}, {40, 3, "2026-12-07"}, {45, 1, "2026-12-07"}}));
+  EXPECT_EQ(m.P().mejoresTiempos.De(tipo),
+            (std::vector<TiempoGanado>{
+                {40, 2, "2026-12-07"}, {40, 3, "2026-12-07"}, {45, 1, "2026-12-07"}}));
   for (int i = 0; i < 10; ++i) {
     Ganar(m, 5 + i, 1);
   }
@@ -79,7 +79,7 @@ TEST(MejoresTiempos, LinesThatAreNotTimesAreSkipped) {
              "4 10 10 no 1 1\n4 10 10 si 1x 1 2026-12-07\n11 26 20 si 1 1 2026-12-07\n"
              "4 27 20 si 1 1 2026-12-07\n\n3 26 20 si 9 20 2026-01-31"));
   EXPECT_EQ(t.De({4, 10, 10, false}),
-            (std::vector<Marca>{{30, 5, "2026-12-08"}, {37, 5, "2026-12-07"}}));
+            (std::vector<TiempoGanado>{{30, 5, "2026-12-08"}, {37, 5, "2026-12-07"}}));
   const std::string kept = t.Formatear();
   EXPECT_EQ(std::count(kept.begin(), kept.end(), '\n'), 4);  // a heading and three times
   MejoresTiempos copia;
@@ -108,7 +108,7 @@ TEST(MejoresTiempos, ADamagedFileIsMovedAsideAndAnUnwritableOneLeavesTheGamePlay
   std::ofstream(m.plataforma.datos) << "not a folder";
   m.Arrancar({1, 2, 3, 4});
   Ganar(m, 20, 1);  // the game plays on, and its best times say what was lost
-  EXPECT_EQ(m.P().mejoresTiempos.Perdida(), (Marca{20, 1, "2026-12-07"}));
+  EXPECT_EQ(m.P().mejoresTiempos.Perdida(), (TiempoGanado{20, 1, "2026-12-07"}));
   EXPECT_TRUE(m.P().mejoresTiempos.De({4, 10, 10, false}).empty());
   m.juego.Aplicar({Accion::VerMejoresTiempos});
   EXPECT_FALSE(m.P().mejoresTiempos.Perdida());
