@@ -111,23 +111,19 @@ void Juego::Aplicar(const Movimiento& m) {
       VerMejoresTiempos();
       break;
   }
-  Dibujar();
   // Only a move that changed the row can be taken back; a refused one leaves nothing to undo.
-  if (antes && FilaEnJuego() && antes->FilaActual == FilaActual && deshacer_.size() == pasos) {
-    const Instantanea despues = Tomar();
-    if (despues.casillas != antes->casillas || despues.desechadas != antes->desechadas ||
-        despues.FijaEnColumna != antes->FijaEnColumna || despues.cursor != antes->cursor ||
-        despues.okHabilitado != antes->okHabilitado ||
-        despues.principal.anillos.Cuenta() != antes->principal.anillos.Cuenta()) {
-      deshacer_.push_back(std::move(*antes));
-    }
+  // A move made while a window waited (the picker's choice) counts on its own.
+  if (antes && FilaEnJuego() && antes->FilaActual == FilaActual && deshacer_.size() == pasos &&
+      (casillas != antes->casillas || desechadas != antes->desechadas ||
+       FijaEnColumna != antes->FijaEnColumna || cursor != antes->cursor ||
+       okHabilitado != antes->okHabilitado)) {
+    deshacer_.push_back(std::move(*antes));
   }
-  dibujo_.principal.deshacerHabilitado = PuedeDeshacer();
+  Dibujar();
 }
 
 void Juego::Dibujar() {
-  dibujo_.Dibujar(*this);
-  dibujo_.principal.deshacerHabilitado = PuedeDeshacer();
+  dibujo_.Dibujar(*this, PuedeDeshacer());
 }
 
 // What the player can take back: the moves that change the row being filled.

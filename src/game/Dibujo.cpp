@@ -17,7 +17,7 @@ constexpr int kFichasPorFila = 13;
 
 }  // namespace
 
-void Dibujo::Dibujar(const Estado& e) {
+void Dibujo::Dibujar(const Estado& e, bool puedeDeshacer) {
   // A move may itself draw in the middle (a message box shows the board as it stands), so
   // what happened is taken off the list before it is drawn.
   std::vector<Suceso> sucesos;
@@ -25,7 +25,7 @@ void Dibujo::Dibujar(const Estado& e) {
   for (const Suceso& s : sucesos) {
     Suceder(e, s);
   }
-  Componer(e);
+  Componer(e, puedeDeshacer);
 }
 
 Elemento Dibujo::Ficha(const Estado& e, int ficha) const {
@@ -243,7 +243,7 @@ void Dibujo::ColocarPaleta(const Estado& e) {
   }
 }
 
-void Dibujo::Componer(const Estado& e) {
+void Dibujo::Componer(const Estado& e, bool puedeDeshacer) {
   RegistroPrincipal& v = principal;
   ColocarPaleta(e);
   for (int k = 1; k < v.casillas.Cuenta() && k <= e.UltimaCasilla(); ++k) {
@@ -279,6 +279,7 @@ void Dibujo::Componer(const Estado& e) {
   }
   v.simbolosHabilitado = !e.ModoSimbolos;
   v.textoHabilitado = e.ModoSimbolos;
+  v.deshacerHabilitado = puedeDeshacer;
   ventanaFichas.visible = e.ventanaFichasVisible;
 }
 

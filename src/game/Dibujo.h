@@ -33,8 +33,9 @@ struct Suceso {
 class Dibujo {
  public:
   void Anotar(Suceso suceso) { pendientes_.push_back(std::move(suceso)); }
-  // Draws what happened since the last call, then everything the state shows.
-  void Dibujar(const Estado& e);
+  // Draws what happened since the last call, then everything the state shows; "Deshacer" is
+  // enabled when the game has a move of the row to take back.
+  void Dibujar(const Estado& e, bool puedeDeshacer);
   // A palette piece with its caption and colours.
   Elemento Ficha(const Estado& e, int ficha) const;
 
@@ -48,7 +49,7 @@ class Dibujo {
   void Puntuar(const Estado& e, int fila);
   void Marcar(const Estado& e, Matriz& marcas, int ficha);
   void LlenarVentana(const Estado& e);
-  void Componer(const Estado& e);
+  void Componer(const Estado& e, bool puedeDeshacer);
   void ColocarPaleta(const Estado& e);
 
   std::vector<Suceso> pendientes_;
