@@ -73,13 +73,9 @@ TEST(Deshacer, StopsAtTheLastSentRowAndSkipsRefusedMoves) {
   EXPECT_FALSE(m.V().deshacerHabilitado);
   m.Poner(1, 5);
   m.Poner(2, 6);
-  m.Desechar(1);  // refused: only the row's moves count
-  m.Desechar(2);
-  m.Desechar(3);
-  m.Desechar(4);
-  m.Desechar(7);
-  m.Desechar(8);
-  m.Desechar(9);
+  for (int pieza : {1, 2, 3, 4, 7, 8, 9}) {  // the last one refused: only the row's moves count
+    m.Desechar(pieza);
+  }
   EXPECT_EQ(m.plataforma.UltimoMensaje(), "No puedes desechar mas fichas.");
   EXPECT_EQ(m.juego.Deshaciones(), 8u);  // two pieces placed, six discarded
   m.juego.Aplicar({Accion::VerTexto});

@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <deque>
 #include <filesystem>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <random>
@@ -272,9 +271,6 @@ class Jugador {
       for (int i = 0; i < eventos && !fuente_.Agotada() && fallo_.empty(); ++i) {
         const int tableros = V().tablerosConstruidos;
         Evento();
-        if (trasEvento) {
-          trasEvento();
-        }
         if (V().tablerosConstruidos != tableros) {
           Fallar(TableroNuevo());
         }
@@ -291,7 +287,6 @@ class Jugador {
   // The game as it was played, a line each: the moves, the numbers drawn, the answers given
   // and the clock's settings, as Repetir plays them again.
   std::string bitacora;
-  std::function<void()> trasEvento;  // called after every event, for a record of the game
 
  private:
   const Estado& P() const { return juego->partida(); }
