@@ -8,7 +8,7 @@ void Juego::Aplicar(const Movimiento& m) {
   // the picture as it stands.
   Dibujar();
   const bool deshacible = DeshacerPuede(m) && FilaEnJuego();
-  const std::size_t pasos = deshacer_.size();
+  const std::size_t pasos = instantaneas_;
   std::optional<Instantanea> antes;
   if (deshacible) {
     antes = Tomar();
@@ -113,11 +113,15 @@ void Juego::Aplicar(const Movimiento& m) {
   }
   // Only a move that changed the row can be taken back; a refused one leaves nothing to undo.
   // A move made while a window waited (the picker's choice) counts on its own.
-  if (antes && FilaEnJuego() && antes->FilaActual == FilaActual && deshacer_.size() == pasos &&
+  if (antes && FilaEnJuego() && antes->FilaActual == FilaActual && instantaneas_ == pasos &&
       (casillas != antes->casillas || desechadas != antes->desechadas ||
        FijaEnColumna != antes->FijaEnColumna || cursor != antes->cursor ||
        okHabilitado != antes->okHabilitado)) {
     deshacer_.push_back(std::move(*antes));
+    ++instantaneas_;
+    if (deshacer_.size() > kMaxDeshacer) {
+      deshacer_.pop_front();
+    }
   }
   Dibujar();
 }

@@ -30,16 +30,22 @@ void Dibujo::Dibujar(const Estado& e, bool puedeDeshacer) {
 
 Elemento Dibujo::Ficha(const Estado& e, int ficha) const {
   Elemento f = principal.paleta[0];
-  f.rotulo = RotuloDeFicha(e.jugar, ficha);
+  Pintar(f, e, ficha);
+  return f;
+}
+
+// The caption and colours of a piece, wherever it is drawn.
+void Dibujo::Pintar(Elemento& donde, const Estado& e, int ficha) const {
+  donde.rotulo = RotuloDeFicha(e.jugar, ficha);
   if (e.pintura == Pintura::Colores) {
     const ColorFicha& color = kTablaColores[std::clamp(ficha, 1, 13) - 1];
-    f.fondo = color.fondo;
-    f.tinta = color.tinta;
-  } else if (e.pintura == Pintura::Gris) {
-    f.fondo = colores::kGrisClaro;
-    f.tinta = colores::kNegro;
+    donde.fondo = color.fondo;
+    donde.tinta = color.tinta;
+  } else {
+    const Elemento& liso = principal.paleta[0];
+    donde.fondo = e.pintura == Pintura::Gris ? colores::kGrisClaro : liso.fondo;
+    donde.tinta = e.pintura == Pintura::Gris ? colores::kNegro : liso.tinta;
   }
-  return f;
 }
 
 void Dibujo::Suceder(const Estado& e, const Suceso& s) {
@@ -199,10 +205,7 @@ void Dibujo::LlenarVentana(const Estado& e) {
     Elemento& celda = celdas[i];
     celda.visible = i < n;
     if (celda.visible) {
-      const Elemento ficha = Ficha(e, e.fichasEnVentana[static_cast<std::size_t>(i)]);
-      celda.rotulo = ficha.rotulo;
-      celda.fondo = ficha.fondo;
-      celda.tinta = ficha.tinta;
+      Pintar(celda, e, e.fichasEnVentana[static_cast<std::size_t>(i)]);
     }
   }
   switch (e.vistaFichas) {
@@ -230,10 +233,7 @@ void Dibujo::ColocarPaleta(const Estado& e) {
   int hueco = 0;
   for (int j = 1; j < paleta.Cuenta(); ++j) {
     Elemento& ficha = paleta[j];
-    const Elemento dibujo = Ficha(e, j);
-    ficha.rotulo = dibujo.rotulo;
-    ficha.fondo = dibujo.fondo;
-    ficha.tinta = dibujo.tinta;
+    Pintar(ficha, e, j);
     ficha.visible = !e.Desechada(j);
     if (ficha.visible) {
       ficha.izquierda = hueco % kFichasPorFila * paleta[0].ancho + paleta[0].izquierda;
@@ -253,10 +253,7 @@ void Dibujo::Componer(const Estado& e, bool puedeDeshacer) {
       casilla.fondo = colores::kCasillaVacia;  // a free cell keeps the ink of its last piece
       casilla.rotulo.clear();
     } else {
-      const Elemento dibujo = Ficha(e, ficha);
-      casilla.rotulo = dibujo.rotulo;
-      casilla.fondo = dibujo.fondo;
-      casilla.tinta = dibujo.tinta;
+      Pintar(casilla, e, ficha);
     }
   }
   if (v.casillas.Existe(e.cursor.casilla)) {

@@ -43,6 +43,7 @@ class Dibujo {
   RegistroFichas ventanaFichas;
 
  private:
+  void Pintar(Elemento& donde, const Estado& e, int ficha) const;
   void Suceder(const Estado& e, const Suceso& s);
   void Repartir(const Estado& e);
   void Construir(const Estado& e);

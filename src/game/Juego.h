@@ -1,5 +1,6 @@
 #pragma once
 
+#include <deque>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -113,7 +114,10 @@ class Juego : private Estado {
   std::filesystem::path rutaAjustes_;
   std::filesystem::path rutaTiempos_;  // empty when there is nowhere to keep them
   Dibujo dibujo_;
-  std::vector<Instantanea> deshacer_;  // the current row's moves, last one last
+  // The current row's moves, last one last; the oldest are forgotten past kMaxDeshacer.
+  static constexpr std::size_t kMaxDeshacer = 100;
+  std::deque<Instantanea> deshacer_;
+  std::size_t instantaneas_ = 0;  // how many were ever kept: a move made inside another shows
 };
 
 }  // namespace quorbel

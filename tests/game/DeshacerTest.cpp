@@ -93,7 +93,13 @@ TEST(Deshacer, StopsAtTheLastSentRowAndSkipsRefusedMoves) {
   EXPECT_EQ(m.P().PiezasDeFila(1), (std::vector<int>{5, 6, 7, 8}));
   EXPECT_EQ(m.P().FilaActual, 2);
   EXPECT_FALSE(m.V().deshacerHabilitado);
-  m.Poner(1, 1);
+  for (int i = 0; i < 105; ++i) {  // the oldest moves of a long row are forgotten
+    m.Poner(1, 5 + i % 2);
+  }
+  for (int i = 0; i < 200; ++i) {
+    m.juego.Aplicar({Accion::Deshacer});
+  }
+  EXPECT_EQ(m.P().Tablero()[1], 5 + 4 % 2);
   m.Jugar({1, 2, 3, 4});  // won: the game is over
   EXPECT_TRUE(m.P().Ganada);
   EXPECT_FALSE(m.V().deshacerHabilitado);
