@@ -8,7 +8,7 @@ BUILD=${QUORBEL_BUILD:-$ROOT/build}
 
 PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgtest-dev
   libbenchmark-dev fonts-dejavu-core libgl-dev librsvg2-bin clang libclang-rt-14-dev
-  dpkg-dev lintian desktop-file-utils appstream xvfb xdotool)
+  dpkg-dev lintian desktop-file-utils appstream xvfb xdotool openbox)
 
 missing=()
 for p in "${PACKAGES[@]}"; do

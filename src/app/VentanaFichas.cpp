@@ -158,9 +158,15 @@ void VentanaFichas::changeEvent(QEvent* evento) {
 
 // However the window went away (its close button, the window manager, the platform), the
 // game hears of it. Were it told only of close events, a window taken away by any other
-// route would still be open for the game, and the next event would show it again.
+// route would still be open for the game, and the next event would show it again. A hide the
+// window system sends on its own is no close: the window was minimised, alone or with the
+// main window as many window managers do with a window's dialogs, and comes back when it is
+// restored; the solution view stays open and the picker keeps waiting for its answer.
 void VentanaFichas::hideEvent(QHideEvent* evento) {
   QWidget::hideEvent(evento);
+  if (evento->spontaneous()) {
+    return;
+  }
   if (!ocultandoPorElJuego_ && app_.juego().partida().ventanaFichasVisible) {
     app_.Despachar({Accion::CerrarVentanaFichas});
   }
