@@ -100,6 +100,7 @@ class TecladoTest : public QObject {
     Programa p;
     QStringList orden;
     AlAbrirse([&](QWidget*) {
+      QTRY_VERIFY(QApplication::focusWidget());  // a busy machine gives the focus late
       for (int i = 0; i < 7; ++i) {  // one stop for each group of options
         orden << QApplication::focusWidget()->objectName();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
