@@ -189,8 +189,10 @@ inline std::string Incumplida(const Juego& j) {
   for (int fila = 1; fila < v.puntuaciones.Cuenta(); ++fila) {
     const Puntuacion s = ContarAciertos(std::span(p.Solucion).subspan(1), PiezasDeFila(j, fila));
     const FilaPuntuada& guardada = p.filasPuntuadas[static_cast<std::size_t>(fila - 1)];
-    if (guardada.piezas != PiezasDeFila(j, fila) || !(guardada.puntuacion == s)) {
-      return "row " + std::to_string(fila) + " kept for the hint differs from the board";
+    if (guardada.piezas != PiezasDeFila(j, fila) || !(guardada.puntuacion == s) ||
+        (!a.Repetidos() && std::set(guardada.piezas.begin(), guardada.piezas.end()).size() <
+                               guardada.piezas.size())) {
+      return "row " + std::to_string(fila) + " differs from the board, or repeats a piece";
     }
     // The text on the row's line, and the marks along it, circles first.
     const Elemento& texto = v.puntuaciones[fila];
@@ -300,10 +302,7 @@ class Jugador {
     Anotar(Texto(m));
     const bool fila = m.accion == Accion::PulsarFicha || m.accion == Accion::NoFijar ||
                       m.accion == Accion::Desechar || m.accion == Accion::ElegirRecuperada;
-    std::optional<RegistroPrincipal> antes;
-    if (fila) {
-      antes = V();
-    }
+    const auto antes = fila ? std::optional(V()) : std::nullopt;
     const std::size_t pasos = juego->Deshaciones();
     juego->Aplicar(m);
     // The picture right before a move that "Deshacer" can now take back.
@@ -349,6 +348,9 @@ class Jugador {
     const int pieza = elegida < 0 ? 0 : PiezaEn(*juego, s.celdas[elegida]);
     Hacer(elegida < 0 ? Movimiento{Accion::CerrarVentanaFichas}
                       : Movimiento{Accion::ElegirRecuperada, elegida});
+    const int visibles = Visibles(*juego);
+    Hacer({Accion::ElegirRecuperada, 0});  // a closed picker takes no press
+    Fallar(Visibles(*juego) != visibles ? "a piece taken back from a closed picker" : "");
     if (s.visible || (pieza > 0 && !V().paleta[pieza].visible)) {
       Fallar("picker still open, or its piece not recovered");
     }
@@ -475,48 +477,39 @@ inline std::filesystem::path CarpetaRapida() {
 // after the move that opened it, as the window returned at once.
 struct Repeticion {
   PlataformaFalsa plataforma;
-  std::deque<Respuesta> respuestas;
+  std::deque<std::string> respuestas;
   std::unique_ptr<Juego> juego;
   std::string fallo;  // the first rule broken, or a line that is no move
 
   Repeticion(const std::string& bitacora, const std::filesystem::path& ini)
       : juego(std::make_unique<Juego>(plataforma, ini)) {
     plataforma.responder = [this](const PlataformaFalsa::MensajeVisto&) {
-      const Respuesta r = respuestas.empty() ? Respuesta::Ok : respuestas.front();
+      const bool ok = respuestas.front().ends_with("Ok");
       respuestas.pop_front();
-      return r;
+      return ok ? Respuesta::Ok : Respuesta::Cancelar;
     };
     std::vector<std::string> lineas;
     std::istringstream entrada(bitacora);
-    for (std::string linea; std::getline(entrada, linea);) {
-      if (linea.starts_with("azar ")) {
-        plataforma.aleatorios.push_back(std::stod(linea.substr(5)));
-      } else if (linea.starts_with("respuesta ")) {
-        respuestas.push_back(linea.ends_with("Ok") ? Respuesta::Ok : Respuesta::Cancelar);
-      } else {
-        lineas.push_back(linea);
-      }
+    for (std::string l; std::getline(entrada, l);) {
+      l.starts_with("azar ")        ? plataforma.aleatorios.push_back(std::stod(l.substr(5)))
+      : l.starts_with("respuesta ") ? respuestas.push_back(l)
+                                    : lineas.push_back(l);
     }
-    bool arrancado = false;
     for (const std::string& linea : lineas) {
       const auto m = LeerMovimiento(linea);
       if (linea.starts_with("reloj ")) {
         plataforma.reloj = std::stod(linea.substr(6));
-        continue;
-      }
-      if (!m) {
-        fallo = "not a move: " + linea;
-        return;
-      }
-      if (m->accion == Accion::Arrancar) {  // the settings the moves before it chose
-        archivo_ajustes::Guardar(ini, juego->partida().ajustes);
-        arrancado = true;
-      }
-      juego->Aplicar(*m);
-      const bool entero = arrancado && !juego->partida().opcionesAbiertas;
-      if (const std::string roto = entero ? Incumplida(*juego) : "";
-          !roto.empty() && fallo.empty()) {
-        fallo = roto + " after " + linea;
+      } else if (!m) {
+        fallo = fallo.empty() ? "not a move: " + linea : fallo;
+      } else {
+        if (m->accion == Accion::Arrancar) {  // the settings the moves before it chose
+          archivo_ajustes::Guardar(ini, juego->partida().ajustes);
+        }
+        juego->Aplicar(*m);
+        if (juego->principal().tablerosConstruidos > 0 && !juego->partida().opcionesAbiertas &&
+            fallo.empty() && !Incumplida(*juego).empty()) {
+          fallo = Incumplida(*juego) + " after " + linea;
+        }
       }
     }
   }
