@@ -3,9 +3,9 @@
 // A player who presses at random, and the rules that must hold whatever it presses. Shared by
 // the random-play test and the event fuzzer.
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <deque>
 #include <filesystem>
 #include <memory>
@@ -123,13 +123,13 @@ inline std::string Incumplida(const Juego& j) {
       return "cell " + std::to_string(k) + " hidden, or with no piece";
     }
   }
-  // A fixed column holds its piece, ringed, in every row still to come.
+  // The rows still to come hold the pieces their columns are fixed with, ringed, and no other.
   for (int col = 1; col <= n; ++col) {
     const int fija = p.FijaEnColumna[static_cast<std::size_t>(col)];
-    for (int fila = p.FilaActual + 1; fija != 0 && fila <= intentos; ++fila) {
+    for (int fila = p.FilaActual + 1; fila <= intentos; ++fila) {
       const Elemento& c = v.casillas[p.Casilla(fila, col)];
-      if (PiezaEn(j, c) != fija || !Marcada(v.anillos, c)) {
-        return "column " + std::to_string(col) + " fixed, but not down to the last row";
+      if (PiezaEn(j, c) != fija || (fija != 0 && !Marcada(v.anillos, c))) {
+        return "column " + std::to_string(col) + " not as fixed down to the last row";
       }
     }
   }
@@ -233,8 +233,7 @@ inline std::string Incumplida(const Juego& j) {
 // A number written so that reading it back gives the same number.
 inline std::string Exacto(double x) {
   char texto[32];
-  std::snprintf(texto, sizeof texto, "%.17g", x);
-  return texto;
+  return {texto, std::to_chars(texto, texto + sizeof texto, x).ptr};
 }
 
 // A game played by presses chosen from a source, its settings file at `ini`.
@@ -294,9 +293,6 @@ class Jugador {
   const Estado& P() const { return juego->partida(); }
   const RegistroPrincipal& V() const { return juego->principal(); }
   const RegistroFichas& F() const { return juego->ventanaFichas(); }
-  static bool Tiene(const std::vector<int>& fila, int pieza) {
-    return std::count(fila.begin(), fila.end(), pieza) > 0;
-  }
   void Anotar(const std::string& linea) { bitacora += linea + "\n"; }
   void Hacer(const Movimiento& m) {
     Anotar(Texto(m));
@@ -363,7 +359,7 @@ class Jugador {
     }
     if (item == 0 && plataforma.mensajes.size() == vistos &&
         (V().paleta[pieza].visible || V().marcoPaleta.visible ||
-         (juego->FilaEnJuego() && Tiene(P().Tablero(), pieza)))) {
+         (juego->FilaEnJuego() && std::ranges::count(P().Tablero(), pieza) > 0))) {
       Fallar("discarded piece still in play");
     }
   }
