@@ -55,7 +55,11 @@ class TecladoTest : public QObject {
     archivo_ajustes::CargarDesde("1,0,2,4,10,13", vacio);
     Programa p({AzarDeFicha(1, 13), AzarDeFicha(2, 13), AzarDeFicha(3, 13), AzarDeFicha(4, 13)},
                &vacio);
-    QTest::keyClick(p.vista(), Qt::Key_Right);
+    for (int i = 0; i < 3; ++i) {  // red, taken away by a second press, back by a third
+      QTest::keyClick(p.vista(), Qt::Key_Space);
+    }
+    QVERIFY(p.V().cursor.visible && p.V().cursor.borde == colores::kRojoClaro);
+    QTest::keyClick(p.vista(), Qt::Key_Right);  // placing again: black
     QTest::keyClick(p.vista(), Qt::Key_Space);  // the cursor turns red: the next piece is fixed
     Teclas(p.vista(), QStringLiteral("0"));
     QVERIFY(p.P().Tablero()[2] == 10 && p.P().FijaEnColumna[2] == 10);

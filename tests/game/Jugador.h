@@ -285,8 +285,7 @@ class Jugador {
 
   PlataformaFalsa plataforma;
   std::unique_ptr<Juego> juego;
-  // The game as it was played, a line each: the moves, the numbers drawn, the answers given
-  // and the clock's settings, as Repetir plays them again.
+  // The game as played, a line each: moves, numbers drawn, answers, the clock's settings.
   std::string bitacora;
 
  private:
@@ -468,9 +467,8 @@ inline std::filesystem::path CarpetaRapida() {
                                                       : std::filesystem::temp_directory_path();
 }
 
-// A game played again from its lines: the moves in order, with the numbers drawn, the answers
-// given and the clock's settings as they were. The moves a window took while it waited come
-// after the move that opened it, as the window returned at once.
+// A game played again from its lines, the moves a window took coming after the move that
+// opened it.
 struct Repeticion {
   PlataformaFalsa plataforma;
   std::deque<std::string> respuestas;
