@@ -1,173 +1,129 @@
-// Counting the codes that are still possible. Pieces that no sent row holds cannot be told apart by
-// any score, so they are searched as one: a "free" piece, counted by how many ways the free
-// pieces can fill the positions given to it.
+// Counting the codes that are still possible without listing them: piece by piece instead of
+// position by position. A piece stands on some positions where a row holds it, in place for that
+// row, and elsewhere only in common; what the rest of the code can still do depends on few things
+// (which positions are free, what each row has gained, which copies wait for a position), so the
+// codes that agree on them are counted once. A position matters while some piece still to come
+// stands on it in a row; after that it takes whatever piece is left for it:
+// - a copy promised by an earlier piece that no row holds on it,
+// - a copy of a later piece, which can stand anywhere that no longer matters,
+// - or, at the end, a piece no row holds: those cannot be told apart by any score.
 #include "Posibles.h"
 
 #include <algorithm>
-#include <array>
-#include <chrono>
+#include <utility>
+
+#include "Contador.h"
 
 namespace quorbel {
 
-namespace {
+namespace posibles {
 
-constexpr int kMaxCasillas = 10;
-constexpr int kLibre = 0;  // the symbol that stands for any piece no row holds
-
-class Buscador {
- public:
-  Buscador(int casillas, int fichas, bool repetidos, std::span<const FilaPuntuada> filas,
-           const std::function<double()>& azar, std::uint64_t pasos, int milisegundos)
-      : n_(casillas),
-        repetidos_(repetidos),
-        azar_(azar),
-        pasosLibres_(pasos),
-        limite_(std::chrono::steady_clock::now() + std::chrono::milliseconds(milisegundos)) {
-    // Symbol s >= 1 is the piece held by some row; the others are free.
-    std::array<bool, kMaxFichas + 1> enFilas{};
-    for (const FilaPuntuada& f : filas) {
-      for (int p : f.piezas) {
-        enFilas[static_cast<std::size_t>(p)] = true;
-      }
-    }
-    piezaDe_.push_back(kLibre);
-    for (int p = 1; p <= fichas; ++p) {
-      if (enFilas[static_cast<std::size_t>(p)]) {
-        simboloDe_[static_cast<std::size_t>(p)] = static_cast<int>(piezaDe_.size());
-        piezaDe_.push_back(p);
-      } else {
-        libres_.push_back(p);
-      }
-    }
-    for (const FilaPuntuada& f : filas) {
-      Fila fila;
-      fila.muertos = f.puntuacion.muertos;
-      fila.comunes = f.puntuacion.muertos + f.puntuacion.tocados;
-      for (int i = 0; i < n_; ++i) {
-        const int s = simboloDe_[static_cast<std::size_t>(f.piezas[static_cast<std::size_t>(i)])];
-        fila.simbolo[static_cast<std::size_t>(i)] = s;
-        ++fila.cuenta[static_cast<std::size_t>(s)];
-      }
-      filas_.push_back(fila);
-    }
-  }
-
-  Posibles Buscar() {
-    Bajar(0, 0);
-    Posibles posibles;
-    posibles.cuenta = total_;
-    posibles.exacta = !cortada_;
-    // The example's free positions take free pieces at random, different ones without repeats.
-    std::vector<int> libres = libres_;
-    for (int s : elegido_) {
-      if (s != kLibre) {
-        posibles.ejemplo.push_back(piezaDe_[static_cast<std::size_t>(s)]);
-        continue;
-      }
-      const auto i =
-          std::min(libres.size() - 1,
-                   static_cast<std::size_t>(azar_() * static_cast<double>(libres.size())));
-      posibles.ejemplo.push_back(libres[i]);
-      if (!repetidos_) {
-        libres.erase(libres.begin() + static_cast<std::ptrdiff_t>(i));
-      }
-    }
-    return posibles;
-  }
-
- private:
-  struct Fila {
-    std::array<int, kMaxCasillas> simbolo{};
-    std::array<int, kMaxFichas + 1> cuenta{};  // how many times the row holds each symbol
-    int muertos = 0;
-    int comunes = 0;  // right pieces, in place or not
-    int exactas = 0;  // so far, in the code being built
-    int compartidas = 0;
+// Walks the counts back down: each way of placing a piece is taken as often as the codes that
+// follow it, so that every code is as likely as any other.
+std::vector<int> Contador::Elegir(const std::function<double()>& azar) {
+  auto hasta = [&](Cuenta n) {  // a number in [0, n)
+    return std::min(n - 1, static_cast<Cuenta>(azar() * static_cast<double>(n)));
   };
-
-  // The ways the free pieces can fill `w` positions.
-  std::uint64_t Maneras(int w) const {
-    std::uint64_t maneras = 1;
-    const auto u = static_cast<std::uint64_t>(libres_.size());
-    for (int i = 0; i < w; ++i) {
-      maneras *= repetidos_ ? u : u - static_cast<std::uint64_t>(i);
-    }
-    return maneras;
+  if (Total() == 0) {
+    return {};
   }
-
-  void Bajar(int posicion, int usadasLibres) {
-    if (cortada_) {
-      return;
-    }
-    if (posicion == n_) {
-      const std::uint64_t maneras = Maneras(usadasLibres);
-      total_ += maneras;
-      // Each code counted is as likely as any other to be the example.
-      if (maneras > 0 && azar_() * static_cast<double>(total_) < static_cast<double>(maneras)) {
-        elegido_ = codigo_;
-      }
-      return;
-    }
-    const int quedan = n_ - posicion - 1;
-    for (int s = 0; s < static_cast<int>(piezaDe_.size()); ++s) {
-      if (--pasosLibres_ == 0 ||
-          (pasosLibres_ % 65536 == 0 && std::chrono::steady_clock::now() > limite_)) {
-        cortada_ = true;
+  std::vector<int> codigo(static_cast<std::size_t>(casillas_), 0);
+  auto poner = [&](int pieza, int p) { codigo[static_cast<std::size_t>(p)] = pieza; };
+  Situacion s = inicio_;
+  // The free positions that no longer matter, and the pieces whose promises wait, in the same
+  // order as the promises themselves.
+  auto abiertas = static_cast<Mascara>(((1u << casillas_) - 1) & ~s.libres);
+  std::vector<std::pair<Promesa, int>> esperan;
+  for (int turno = 0; turno < static_cast<int>(turnos_.size()); ++turno) {
+    const Turno& t = turnos_[static_cast<std::size_t>(turno)];
+    Cuenta objetivo = hasta(Completar(turno, s));
+    Jugada jugada;
+    Situacion despues;
+    bool elegida = false;
+    Colocar(turno, s, [&](const Situacion& d, Cuenta maneras, const Jugada& j) {
+      const Cuenta codigos = elegida ? 0 : maneras * Completar(turno + 1, d);
+      if (objetivo >= codigos) {
+        objetivo -= codigos;
         return;
       }
-      const auto si = static_cast<std::size_t>(s);
-      if (s == kLibre ? (libres_.empty() ||
-                         (!repetidos_ && usadasLibres == static_cast<int>(libres_.size())))
-                      : (!repetidos_ && usos_[si] > 0)) {
+      elegida = true;
+      jugada = j;
+      despues = d;
+    });
+    for (int p = 0; p < casillas_; ++p) {
+      if ((jugada.enSitio >> p & 1) != 0) {
+        poner(t.pieza, p);
+      }
+    }
+    for (int i = 0; i < jugada.sueltas; ++i) {  // any of the open positions
+      Mascara m = abiertas;
+      for (Cuenta k = hasta(static_cast<Cuenta>(Unos(m))); k > 0; --k) {
+        m &= static_cast<Mascara>(m - 1);
+      }
+      const int p = std::countr_zero(m);
+      poner(t.pieza, p);
+      abiertas = static_cast<Mascara>(abiertas & ~(1u << p));
+    }
+    const auto libres = static_cast<Mascara>(s.libres & ~jugada.enSitio);
+    if (jugada.prometidas > 0) {
+      esperan.push_back({{static_cast<Mascara>(libres & t.enFilas), jugada.prometidas}, t.pieza});
+    }
+    // Promises alike are taken alike: which piece keeps it is drawn among them.
+    for (Mascara m = libres & t.mueren; m != 0; m &= static_cast<Mascara>(m - 1)) {
+      const int p = std::countr_zero(m);
+      const int i = jugada.destino[static_cast<std::size_t>(p)];
+      if (i < 0) {
+        abiertas = static_cast<Mascara>(abiertas | 1u << p);
         continue;
       }
-      // Place the symbol and keep every row within reach of its score.
-      bool posible = true;
-      for (Fila& f : filas_) {
-        f.exactas += f.simbolo[static_cast<std::size_t>(posicion)] == s && s != kLibre;
-        f.compartidas += s != kLibre && usos_[si] < f.cuenta[si];
-        posible = posible && f.exactas <= f.muertos && f.exactas + quedan >= f.muertos &&
-                  f.compartidas <= f.comunes && f.compartidas + quedan >= f.comunes;
+      auto& promesa = esperan[static_cast<std::size_t>(i)];
+      std::vector<std::size_t> iguales;
+      for (std::size_t k = 0; k < esperan.size(); ++k) {
+        if (esperan[k].first == promesa.first) {
+          iguales.push_back(k);
+        }
       }
-      ++usos_[si];
-      if (posible) {
-        codigo_.push_back(s);
-        Bajar(posicion + 1, usadasLibres + (s == kLibre));
-        codigo_.pop_back();
-      }
-      --usos_[si];
-      for (Fila& f : filas_) {
-        f.exactas -= f.simbolo[static_cast<std::size_t>(posicion)] == s && s != kLibre;
-        f.compartidas -= s != kLibre && usos_[si] < f.cuenta[si];
-      }
-      if (cortada_) {
-        return;
-      }
+      std::swap(promesa.second, esperan[iguales[hasta(iguales.size())]].second);
+      poner(promesa.second, p);
+      --promesa.first.copias;
+    }
+    std::erase_if(esperan, [](const auto& e) { return e.first.copias == 0; });
+    for (auto& e : esperan) {
+      e.first.vetadas &= static_cast<Mascara>(~t.mueren);
+    }
+    std::stable_sort(esperan.begin(), esperan.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    s = despues;
+  }
+  std::vector<int> otras = otrasPiezas_;
+  for (Mascara m = abiertas; m != 0; m &= static_cast<Mascara>(m - 1)) {
+    const auto i = static_cast<std::size_t>(hasta(otras.size()));
+    poner(otras[i], std::countr_zero(m));
+    if (!repetidos_) {
+      otras.erase(otras.begin() + static_cast<std::ptrdiff_t>(i));
     }
   }
+  return codigo;
+}
 
-  int n_;
-  bool repetidos_;
-  const std::function<double()>& azar_;
-  std::uint64_t pasosLibres_;
-  std::chrono::steady_clock::time_point limite_;
-  std::vector<int> piezaDe_;  // symbol -> piece
-  std::array<int, kMaxFichas + 1> simboloDe_{};
-  std::vector<int> libres_;
-  std::vector<Fila> filas_;
-  std::array<int, kMaxFichas + 1> usos_{};
-  std::vector<int> codigo_;
-  std::vector<int> elegido_;
-  std::uint64_t total_ = 0;
-  bool cortada_ = false;
-};
-
-}  // namespace
+}  // namespace posibles
 
 Posibles ContarPosibles(int casillas, int fichas, bool repetidos,
                         std::span<const FilaPuntuada> filas, const std::function<double()>& azar,
-                        std::uint64_t pasos, int milisegundos) {
-  return Buscador(casillas, fichas, repetidos, filas, azar, pasos, milisegundos).Buscar();
+                        int milisegundos, const std::function<void()>& alTardar) {
+  using namespace posibles;
+  if (casillas <= kMaxCasillas && filas.size() <= static_cast<std::size_t>(kMaxFilas)) {
+    Contador contador(casillas, repetidos, filas, fichas, std::chrono::milliseconds(milisegundos),
+                      alTardar);
+    Posibles posibles;
+    posibles.cuenta = contador.Total();
+    posibles.ejemplo = contador.Elegir(azar);
+    posibles.memoria = contador.Bytes();
+    if (!contador.Cortado()) {
+      return posibles;
+    }
+  }
+  return BuscarPosibles(casillas, fichas, repetidos, filas, azar);
 }
 
 }  // namespace quorbel

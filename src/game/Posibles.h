@@ -20,13 +20,21 @@ struct Posibles {
   std::uint64_t cuenta = 0;  // exact when `exacta`; otherwise a certain lower bound
   bool exacta = true;
   std::vector<int> ejemplo;  // pieces 1..fichas, one for each position
+  std::size_t memoria = 0;   // the most bytes the count held at once
 };
 
 // The codes of `casillas` pieces out of `fichas` (with or without repeats) that would have
-// given every row its score. The search stops after `pasos` steps or `milisegundos` of time,
-// whichever comes first; the count is then the codes found so far, fewer than there are.
-// `azar` gives numbers in [0, 1) for choosing the example evenly among the codes counted.
+// given every row its score, counted exactly without listing them, and one of them drawn
+// evenly with `azar`, which gives numbers in [0, 1). `alTardar` is told once when the count
+// has taken a tenth of a second. Should it ever run past `milisegundos`, the codes are listed
+// for a moment instead, and the count is a certain lower bound.
 Posibles ContarPosibles(int casillas, int fichas, bool repetidos,
+                        std::span<const FilaPuntuada> filas, const std::function<double()>& azar,
+                        int milisegundos = 3000, const std::function<void()>& alTardar = {});
+
+// The same codes listed one by one, for at most `pasos` steps or `milisegundos` of time: exact
+// while it finishes, and otherwise the codes found so far, fewer than there are.
+Posibles BuscarPosibles(int casillas, int fichas, bool repetidos,
                         std::span<const FilaPuntuada> filas, const std::function<double()>& azar,
                         std::uint64_t pasos = 4'000'000, int milisegundos = 80);
 

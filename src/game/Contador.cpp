@@ -1,0 +1,318 @@
+// The count itself: the pieces in turn, what each may do, and the safety nets.
+#include "Contador.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+
+namespace quorbel::posibles {
+
+// Every count is at most the number of codes of the largest game, and so are its partial sums.
+constexpr bool CabenLosCodigos() {
+  Cuenta codigos = 1;
+  for (int i = 0; i < kMaxCasillas; ++i) {
+    if (codigos > std::numeric_limits<Cuenta>::max() / kMaxFichas) {
+      return false;
+    }
+    codigos *= kMaxFichas;
+  }
+  return true;
+}
+static_assert(CabenLosCodigos(), "a count of codes must fit in 64 bits");
+
+int Situacion::Prometidas() const {
+  int n = 0;
+  for (int i = 0; i < esperando; ++i) {
+    n += promesas[static_cast<std::size_t>(i)].copias;
+  }
+  return n;
+}
+
+Contador::Contador(int casillas, bool repetidos, std::span<const FilaPuntuada> filas, int fichas,
+                   Reloj::duration tope, const std::function<void()>& alTardar)
+    : casillas_(casillas),
+      repetidos_(repetidos),
+      filas_(filas.size()),
+      tope_(tope),
+      alTardar_(alTardar) {
+  Ordenar(filas, fichas);
+  std::array<int, kMaxFichas + 1> turnoDe{};
+  turnoDe.fill(-1);
+  for (std::size_t i = 0; i < turnos_.size(); ++i) {
+    turnoDe[static_cast<std::size_t>(turnos_[i].pieza)] = static_cast<int>(i);
+  }
+  std::array<int, kMaxCasillas> ultimoEn{};  // per position, the turn of its last piece
+  ultimoEn.fill(-1);
+  for (std::size_t r = 0; r < filas.size(); ++r) {
+    filas_[r].muertos = filas[r].puntuacion.muertos;
+    filas_[r].comunes = filas[r].puntuacion.muertos + filas[r].puntuacion.tocados;
+    for (int p = 0; p < casillas; ++p) {
+      const int pieza = filas[r].piezas[static_cast<std::size_t>(p)];
+      if (pieza < 1 || pieza > fichas) {
+        continue;
+      }
+      const int i = turnoDe[static_cast<std::size_t>(pieza)];
+      Turno& t = turnos_[static_cast<std::size_t>(i)];
+      if (t.donde[r] == 0) {
+        t.filas.push_back(static_cast<int>(r));
+      }
+      t.donde[r] = static_cast<Mascara>(t.donde[r] | 1u << p);
+      t.enFilas = static_cast<Mascara>(t.enFilas | 1u << p);
+      filas_[r].ultimo = std::max(filas_[r].ultimo, i);
+      ultimoEn[static_cast<std::size_t>(p)] = std::max(ultimoEn[static_cast<std::size_t>(p)], i);
+    }
+  }
+  for (int p = 0; p < casillas; ++p) {
+    const int i = ultimoEn[static_cast<std::size_t>(p)];
+    if (i < 0) {
+      ++inicio_.abiertas;
+      continue;
+    }
+    Mascara& mueren = turnos_[static_cast<std::size_t>(i)].mueren;
+    mueren = static_cast<Mascara>(mueren | 1u << p);
+    inicio_.libres = static_cast<Mascara>(inicio_.libres | 1u << p);
+  }
+  for (std::size_t i = turnos_.size(); i-- > 0;) {
+    Turno& t = turnos_[i];
+    for (std::size_t r = 0; r < filas.size(); ++r) {
+      t.faltan[r] = static_cast<Mascara>(t.donde[r] |
+                                         (i + 1 < turnos_.size() ? turnos_[i + 1].faltan[r] : 0));
+      if (t.faltan[r] != 0) {
+        t.activas.push_back(static_cast<int>(r));
+      }
+    }
+  }
+}
+
+// The pieces that low-scoring rows hold come first: they can take few copies, if any, so the
+// count branches little on them. Among those alike, the pieces rows hold most often, then the
+// order in which the rows hold them.
+void Contador::Ordenar(std::span<const FilaPuntuada> filas, int fichas) {
+  struct Orden {
+    int menor = std::numeric_limits<int>::max();  // the lowest score of a row that holds it
+    int veces = 0;
+    int primera = -1;
+  };
+  std::array<Orden, kMaxFichas + 1> orden{};
+  int vistas = 0;
+  for (const FilaPuntuada& f : filas) {
+    for (int pieza : f.piezas) {
+      if (pieza < 1 || pieza > fichas) {
+        continue;
+      }
+      Orden& o = orden[static_cast<std::size_t>(pieza)];
+      o.menor = std::min(o.menor, f.puntuacion.muertos + f.puntuacion.tocados);
+      ++o.veces;
+      if (o.primera < 0) {
+        o.primera = vistas++;
+        turnos_.emplace_back().pieza = pieza;
+      }
+    }
+  }
+  for (int pieza = 1; pieza <= fichas; ++pieza) {
+    if (orden[static_cast<std::size_t>(pieza)].primera < 0) {
+      otrasPiezas_.push_back(pieza);
+    }
+  }
+  std::sort(turnos_.begin(), turnos_.end(), [&](const Turno& a, const Turno& b) {
+    const Orden& x = orden[static_cast<std::size_t>(a.pieza)];
+    const Orden& y = orden[static_cast<std::size_t>(b.pieza)];
+    return std::tuple(x.menor, -x.veces, x.primera) < std::tuple(y.menor, -y.veces, y.primera);
+  });
+}
+
+// The ways the pieces no row holds can fill `huecos` positions.
+Cuenta Contador::Relleno(int huecos) const {
+  const auto u = static_cast<Cuenta>(otrasPiezas_.size());
+  Cuenta maneras = 1;
+  for (int i = 0; i < huecos; ++i) {
+    maneras *= repetidos_ ? u : (u > static_cast<Cuenta>(i) ? u - static_cast<Cuenta>(i) : 0);
+  }
+  return maneras;
+}
+
+// Whether every row can still get its score once the pieces before `siguiente` are placed. A row
+// whose pieces are all placed must have it exactly, and is then forgotten.
+bool Contador::Posible(int siguiente, Situacion& s) const {
+  const int prometidas = s.Prometidas();
+  const int porLlenar = Unos(s.libres) + s.abiertas - prometidas;  // by the pieces to come
+  if (prometidas > Unos(s.libres)) {
+    return false;
+  }
+  for (int i = 0; i < s.esperando; ++i) {
+    const Promesa& p = s.promesas[static_cast<std::size_t>(i)];
+    if (p.copias > Unos(static_cast<Mascara>(s.libres & ~p.vetadas))) {
+      return false;
+    }
+  }
+  for (int r : turnos_[static_cast<std::size_t>(siguiente - 1)].activas) {
+    const Fila& fila = filas_[static_cast<std::size_t>(r)];
+    std::uint8_t& g = s.ganado[static_cast<std::size_t>(r)];
+    const int enSitio = g & 15, enComun = g >> 4;
+    // What a row still lacks in place it must also still lack in common.
+    if (fila.muertos - enSitio > fila.comunes - enComun) {
+      return false;
+    }
+    if (fila.ultimo < siguiente) {
+      if (enSitio != fila.muertos || enComun != fila.comunes) {
+        return false;
+      }
+      g = 0;
+      continue;
+    }
+    const Mascara faltan = turnos_[static_cast<std::size_t>(siguiente)].faltan[r];
+    if (enSitio + Unos(s.libres & faltan) < fila.muertos ||
+        enComun + std::min(porLlenar, Unos(faltan)) < fila.comunes) {
+      return false;
+    }
+  }
+  const int piezas = static_cast<int>(turnos_.size() + otrasPiezas_.size()) - siguiente;
+  return porLlenar == 0 || (repetidos_ ? piezas > 0 : porLlenar <= piezas);
+}
+
+// A closer look at a new situation: what each piece still to come can bring, given where it may
+// still stand (not in place for a row that has all it needs in place) and how many copies the
+// rows leave it.
+bool Contador::Alcanzable(int turno, const Situacion& s) const {
+  const int huecos = Unos(s.libres) + s.abiertas - s.Prometidas();
+  const int otras = static_cast<int>(otrasPiezas_.size());
+  int caben = otras == 0 ? 0 : (repetidos_ ? huecos : std::min(otras, huecos));
+  std::array<int, kMaxFilas> enComun{};
+  std::array<Mascara, kMaxFilas> enSitio{};
+  for (std::size_t j = static_cast<std::size_t>(turno); j < turnos_.size(); ++j) {
+    const Turno& t = turnos_[j];
+    Mascara vetadas = 0;
+    for (int r : t.filas) {
+      const auto ri = static_cast<std::size_t>(r);
+      if ((s.ganado[ri] & 15) == filas_[ri].muertos) {
+        vetadas |= t.donde[ri];
+      }
+    }
+    const int sitios = Unos(static_cast<Mascara>(s.libres & ~vetadas)) + s.abiertas;
+    int copias = repetidos_ ? sitios : std::min(1, sitios);
+    for (int r : t.filas) {
+      const auto ri = static_cast<std::size_t>(r);
+      const int holgura = filas_[ri].comunes - (s.ganado[ri] >> 4);
+      if (holgura < Unos(t.donde[ri])) {
+        copias = std::min(copias, holgura);
+      }
+    }
+    caben += copias;
+    if (copias > 0) {
+      for (int r : t.filas) {
+        const auto ri = static_cast<std::size_t>(r);
+        enComun[ri] += std::min(copias, Unos(t.donde[ri]));
+        enSitio[ri] |= static_cast<Mascara>(t.donde[ri] & s.libres & ~vetadas);
+      }
+    }
+  }
+  if (caben < huecos) {
+    return false;
+  }
+  for (int r : turnos_[static_cast<std::size_t>(turno)].activas) {
+    const auto ri = static_cast<std::size_t>(r);
+    if ((s.ganado[ri] >> 4) + enComun[ri] < filas_[ri].comunes ||
+        (s.ganado[ri] & 15) + Unos(enSitio[ri]) < filas_[ri].muertos) {
+      return false;
+    }
+  }
+  return true;
+}
+
+namespace {
+
+// The same situation with the promises told apart by their number only, so that a promised copy
+// may take any position: every code that completes the situation completes this one too.
+Situacion Proyectar(const Situacion& s) {
+  Situacion p = s;
+  const int prometidas = s.Prometidas();
+  p.promesas.fill(Promesa{});
+  p.esperando = prometidas > 0 ? 1 : 0;
+  p.promesas[0].copias = prometidas;
+  return p;
+}
+
+}  // namespace
+
+// A quick first answer that spares the count the situations that lead nowhere: it has far fewer
+// situations to go through, and stops at the first code it finds.
+bool Contador::Viable(int turno, const Situacion& s) {
+  if (turno == static_cast<int>(turnos_.size())) {
+    return s.esperando == 0 && Relleno(s.abiertas + Unos(s.libres)) > 0;
+  }
+  const Llave llave = Clave(turno, s);
+  if (const Cuenta* hecha = viables_.Buscar(llave)) {
+    return *hecha == 1;
+  }
+  Vigilar();
+  bool viable = false;
+  if (Alcanzable(turno, s)) {
+    Colocar(turno, s, [&](const Situacion& despues, Cuenta, const Jugada&) {
+      viable = viable || (!cortado_ && Viable(turno + 1, Proyectar(despues)));
+    });
+  }
+  viables_.Guardar(llave, viable ? 1 : 2);
+  return viable;
+}
+
+Contador::Llave Contador::Clave(int turno, const Situacion& s) const {
+  std::array<std::uint8_t, sizeof(Llave)> b{};
+  b[0] = static_cast<std::uint8_t>(turno + 1);
+  b[1] = static_cast<std::uint8_t>(s.libres & 0xFF);
+  b[2] = static_cast<std::uint8_t>(s.libres >> 8 | s.abiertas << 4);
+  b[3] = static_cast<std::uint8_t>(s.esperando);
+  std::copy(s.ganado.begin(), s.ganado.end(), b.begin() + 4);
+  for (std::size_t i = 0; i < static_cast<std::size_t>(s.esperando); ++i) {
+    b[4 + kMaxFilas + 2 * i] = static_cast<std::uint8_t>(s.promesas[i].vetadas & 0xFF);
+    b[5 + kMaxFilas + 2 * i] =
+        static_cast<std::uint8_t>(s.promesas[i].vetadas >> 8 | s.promesas[i].copias << 2);
+  }
+  static_assert(4 + kMaxFilas + 2 * kMaxCasillas <= sizeof(Llave));
+  Llave llave;
+  std::memcpy(llave.data(), b.data(), b.size());
+  return llave;
+}
+
+// The count's safety nets: it tells once when it keeps the player waiting, and gives up past its
+// time or past the room a game may take.
+void Contador::Vigilar() {
+  if (++llamadas_ % 1024 != 0) {
+    return;
+  }
+  const Reloj::duration pasado = Reloj::now() - empezada_;
+  if (!avisado_ && pasado >= std::chrono::milliseconds(100)) {
+    avisado_ = true;
+    if (alTardar_) {
+      alTardar_();
+    }
+  }
+  constexpr std::size_t kMaxSituaciones = std::size_t{1} << 21;  // some 250 MB of room
+  cortado_ =
+      cortado_ || pasado >= tope_ || cuentas_.Llenas() + viables_.Llenas() >= kMaxSituaciones;
+}
+
+Cuenta Contador::Completar(int turno, const Situacion& s) {
+  if (turno == static_cast<int>(turnos_.size())) {
+    return s.esperando == 0 ? Relleno(s.abiertas + Unos(s.libres)) : 0;
+  }
+  const Llave llave = Clave(turno, s);
+  if (const Cuenta* hecha = cuentas_.Buscar(llave)) {
+    return *hecha;
+  }
+  Vigilar();
+  Cuenta total = 0;
+  if (Viable(turno, Proyectar(s))) {
+    Colocar(turno, s, [&](const Situacion& despues, Cuenta maneras, const Jugada&) {
+      if (!cortado_) {
+        total += maneras * Completar(turno + 1, despues);
+      }
+    });
+  }
+  if (cortado_) {
+    return 0;
+  }
+  cuentas_.Guardar(llave, total);
+  return total;
+}
+
+}  // namespace quorbel::posibles

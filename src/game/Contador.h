@@ -1,0 +1,241 @@
+// The hint's exact count of the codes still possible, and its even draw of one of them.
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <vector>
+
+#include "Ajustes.h"
+#include "Memoria.h"
+#include "Posibles.h"
+
+namespace quorbel::posibles {
+
+using Cuenta = std::uint64_t;
+using Mascara = std::uint16_t;  // a set of positions
+using Reloj = std::chrono::steady_clock;
+
+inline constexpr int kMaxCasillas = Ajustes::kMaxCasillas;
+inline constexpr int kMaxFilas = Ajustes::kMaxIntentos;
+
+inline constexpr auto kCombinaciones = [] {
+  std::array<std::array<std::uint64_t, kMaxCasillas + 1>, kMaxCasillas + 1> c{};
+  for (std::size_t n = 0; n <= kMaxCasillas; ++n) {
+    c[n][0] = 1;
+    for (std::size_t k = 1; k <= n; ++k) {
+      c[n][k] = c[n - 1][k - 1] + (k < n ? c[n - 1][k] : 0);
+    }
+  }
+  return c;
+}();
+inline std::uint64_t Combinaciones(int n, int k) {
+  return kCombinaciones[static_cast<std::size_t>(n)][static_cast<std::size_t>(k)];
+}
+
+// How many positions a set holds, looked up: the count asks it more than anything else.
+inline constexpr auto kUnos = [] {
+  std::array<std::uint8_t, 1u << kMaxCasillas> unos{};
+  for (std::size_t m = 1; m < unos.size(); ++m) {
+    unos[m] = static_cast<std::uint8_t>(unos[m & (m - 1)] + 1);
+  }
+  return unos;
+}();
+inline int Unos(unsigned posiciones) {
+  return kUnos[posiciones];
+}
+
+// Copies of a piece waiting for positions that still matter, to take them as those positions
+// stop mattering; never those in `vetadas`, where a row holds the piece.
+struct Promesa {
+  Mascara vetadas = 0;
+  int copias = 0;
+  friend auto operator<=>(const Promesa&, const Promesa&) = default;
+};
+
+// Where the count stands between two pieces.
+struct Situacion {
+  Mascara libres = 0;                            // free positions that still matter
+  int abiertas = 0;                              // free positions that no longer do
+  std::array<std::uint8_t, kMaxFilas> ganado{};  // per row: in place | in common << 4
+  std::array<Promesa, kMaxCasillas> promesas{};  // in order, the first `esperando`
+  int esperando = 0;
+
+  int Prometidas() const;
+};
+
+// One way of placing a piece.
+struct Jugada {
+  Mascara enSitio = 0;  // the positions it takes where a row holds it, in place for that row
+  int sueltas = 0;      // copies on positions that no longer matter
+  int prometidas = 0;   // copies promised to positions that still do
+  // For each position that stops mattering with this piece: the promise that takes it, by its
+  // place in the list once this piece's promise is added at its end; -1 for none.
+  std::array<int, kMaxCasillas> destino{};
+};
+
+class Contador {
+ public:
+  Contador(int casillas, bool repetidos, std::span<const FilaPuntuada> filas, int fichas,
+           Reloj::duration tope, const std::function<void()>& alTardar);
+
+  Cuenta Total() { return Completar(0, inicio_); }
+  // Draws a code evenly among those counted; empty when there are none.
+  std::vector<int> Elegir(const std::function<double()>& azar);
+  // Whether the count gave up, past its time or its room: then it is worth nothing.
+  bool Cortado() const { return cortado_; }
+  std::size_t Bytes() const { return cuentas_.Bytes() + viables_.Bytes(); }
+
+ private:
+  using Llave = Memoria<6>::Clave;
+  struct Fila {
+    int muertos = 0;
+    int comunes = 0;  // right pieces, in place or not
+    int ultimo = -1;  // the turn of its last piece
+  };
+  struct Turno {
+    int pieza = 0;
+    Mascara enFilas = 0;                      // positions where some row holds the piece
+    Mascara mueren = 0;                       // positions that stop mattering once it is placed
+    std::vector<int> filas;                   // the rows that hold it
+    std::array<Mascara, kMaxFilas> donde{};   // per row
+    std::array<Mascara, kMaxFilas> faltan{};  // per row: where it holds this piece or a later one
+    std::vector<int> activas;                 // the rows with pieces from this turn on
+  };
+
+  void Ordenar(std::span<const FilaPuntuada> filas, int fichas);
+  // The codes that complete `s` from the piece of `turno` on.
+  Cuenta Completar(int turno, const Situacion& s);
+  // Whether any code could complete `s`, counting promises by their number only.
+  bool Viable(int turno, const Situacion& s);
+  // Calls `hijo(despues, maneras, jugada)` for each way of placing the piece of `turno` that
+  // keeps every row within reach of its score.
+  template <typename Hijo>
+  void Colocar(int turno, const Situacion& s, Hijo&& hijo) const;
+  bool Posible(int siguiente, Situacion& s) const;
+  bool Alcanzable(int turno, const Situacion& s) const;
+  Cuenta Relleno(int huecos) const;
+  Llave Clave(int turno, const Situacion& s) const;
+  void Vigilar();
+
+  int casillas_;
+  bool repetidos_;
+  std::vector<Fila> filas_;
+  std::vector<Turno> turnos_;
+  std::vector<int> otrasPiezas_;  // the pieces no row holds
+  Situacion inicio_;
+  Memoria<6> cuentas_;
+  Memoria<6> viables_;  // 1 when some code completes the situation, 2 when none does
+  Reloj::time_point empezada_ = Reloj::now();
+  Reloj::duration tope_;
+  const std::function<void()>& alTardar_;
+  bool avisado_ = false;
+  bool cortado_ = false;
+  std::uint32_t llamadas_ = 0;
+};
+
+// A piece takes some of the free positions where rows hold it, in place for them; some of the
+// free positions that no longer matter; and promises some copies to positions that still do.
+// Then the positions that only it still mattered to stop mattering.
+template <typename Hijo>
+void Contador::Colocar(int turno, const Situacion& s, Hijo&& hijo) const {
+  const Turno& t = turnos_[static_cast<std::size_t>(turno)];
+  // No row may get more in common than its score: that caps the piece's copies.
+  int copias = repetidos_ ? casillas_ : 1;
+  for (int r : t.filas) {
+    const auto ri = static_cast<std::size_t>(r);
+    const int holgura = filas_[ri].comunes - (s.ganado[ri] >> 4);
+    if (holgura < Unos(t.donde[ri])) {
+      copias = std::min(copias, holgura);
+    }
+  }
+  const int prometibles = Unos(static_cast<Mascara>(s.libres & ~t.enFilas));
+  Jugada jugada;
+  // The positions that stop mattering, one by one: left open, or taken by a promised copy (each
+  // kind of promise once, as many times as there are promises of that kind).
+  auto repartir = [&](auto& self, Situacion& d, Mascara mueren, Cuenta maneras) -> void {
+    if (mueren == 0) {
+      d.libres &= static_cast<Mascara>(~t.mueren);
+      int quedan = 0;
+      for (int i = 0; i < d.esperando; ++i) {
+        Promesa p = d.promesas[static_cast<std::size_t>(i)];
+        p.vetadas &= static_cast<Mascara>(~t.mueren);
+        if (p.copias > 0) {
+          d.promesas[static_cast<std::size_t>(quedan++)] = p;
+        }
+      }
+      std::fill(d.promesas.begin() + quedan, d.promesas.end(), Promesa{});
+      d.esperando = quedan;
+      std::sort(d.promesas.begin(), d.promesas.begin() + quedan);
+      if (Posible(turno + 1, d)) {
+        hijo(d, maneras, jugada);
+      }
+      return;
+    }
+    const int q = std::countr_zero(mueren);
+    const auto resto = static_cast<Mascara>(mueren & (mueren - 1));
+    Situacion abierta = d;
+    ++abierta.abiertas;
+    jugada.destino[static_cast<std::size_t>(q)] = -1;
+    self(self, abierta, resto, maneras);
+    for (int i = 0; i < d.esperando; ++i) {
+      const Promesa p = d.promesas[static_cast<std::size_t>(i)];
+      if (p.copias == 0 || (p.vetadas >> q & 1) != 0 ||
+          std::find(d.promesas.begin(), d.promesas.begin() + i, p) != d.promesas.begin() + i) {
+        continue;
+      }
+      const auto iguales = std::count(d.promesas.begin(), d.promesas.begin() + d.esperando, p);
+      Situacion tomada = d;
+      --tomada.promesas[static_cast<std::size_t>(i)].copias;
+      jugada.destino[static_cast<std::size_t>(q)] = i;
+      self(self, tomada, resto, maneras * static_cast<Cuenta>(iguales));
+    }
+  };
+  auto probar = [&](Mascara enSitio, int sueltas, int prometidas) {
+    Situacion d = s;
+    const int total = Unos(enSitio) + sueltas + prometidas;
+    for (int r : t.filas) {
+      const auto ri = static_cast<std::size_t>(r);
+      const Fila& fila = filas_[ri];
+      const int enSitioFila = (d.ganado[ri] & 15) + Unos(enSitio & t.donde[ri]);
+      const int enComun = (d.ganado[ri] >> 4) + std::min(total, Unos(t.donde[ri]));
+      if (enSitioFila > fila.muertos || enComun > fila.comunes) {
+        return;
+      }
+      d.ganado[ri] = static_cast<std::uint8_t>(enSitioFila | enComun << 4);
+    }
+    d.libres &= static_cast<Mascara>(~enSitio);
+    d.abiertas -= sueltas;
+    if (prometidas > 0) {
+      d.promesas[static_cast<std::size_t>(d.esperando++)] = {
+          static_cast<Mascara>(d.libres & t.enFilas), prometidas};
+    }
+    jugada.enSitio = enSitio;
+    jugada.sueltas = sueltas;
+    jugada.prometidas = prometidas;
+    repartir(repartir, d, static_cast<Mascara>(d.libres & t.mueren),
+             Combinaciones(s.abiertas, sueltas));
+  };
+  // Each set of positions where it stands in place, taken once; then the other copies.
+  auto elegir = [&](auto& self, Mascara resto, Mascara enSitio, int tomadas) -> void {
+    for (int sueltas = 0; sueltas <= std::min(s.abiertas, copias - tomadas); ++sueltas) {
+      for (int prometidas = 0; prometidas <= std::min(prometibles, copias - tomadas - sueltas);
+           ++prometidas) {
+        probar(enSitio, sueltas, prometidas);
+      }
+    }
+    if (tomadas < copias) {
+      for (Mascara r = resto; r != 0; r &= static_cast<Mascara>(r - 1)) {
+        self(self, static_cast<Mascara>(r & (r - 1)), static_cast<Mascara>(enSitio | (r & -r)),
+             tomadas + 1);
+      }
+    }
+  };
+  elegir(elegir, static_cast<Mascara>(s.libres & t.enFilas), 0, 0);
+}
+
+}  // namespace quorbel::posibles
