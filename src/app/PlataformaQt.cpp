@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
@@ -187,6 +188,16 @@ void PlataformaQt::Abrir(const std::string& documento) {
   const bool direccion =
       texto.startsWith(QLatin1String("mailto:")) || texto.startsWith(QLatin1String("http://"));
   QDesktopServices::openUrl(direccion ? QUrl(texto) : QUrl::fromLocalFile(texto));
+}
+
+// The busy pointer over every window of the game. The count that needs it runs without returning
+// to the event loop, so the window system is told at once.
+void PlataformaQt::Ocupado(bool ocupado) {
+  if (ocupado) {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+  } else {
+    QGuiApplication::restoreOverrideCursor();
+  }
 }
 
 }  // namespace quorbel

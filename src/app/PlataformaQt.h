@@ -30,6 +30,7 @@ class PlataformaQt : public Plataforma {
   std::string CarpetaDatos() override;
   std::string Hoy() override;
   void Abrir(const std::string& documento) override;
+  void Ocupado(bool ocupado) override;
 
   // For tests: random numbers to hand out before the generator's own, and a stand-in for
   // the desktop when a document or address is opened.

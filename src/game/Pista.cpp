@@ -8,6 +8,9 @@ namespace quorbel {
 
 namespace {
 
+// The count never takes longer than this; past it, the hint tells a bound that is certain.
+constexpr int kTopeCuenta = 3000;  // milliseconds
+
 // A count as Spanish writes it: groups of three digits apart from five digits on, "5040" but
 // "37.500".
 std::string ConPuntos(std::uint64_t n) {
@@ -30,9 +33,18 @@ void Juego::PedirPista() {
   if (!FilaEnJuego()) {
     return;
   }
-  const Posibles posibles =
-      ContarPosibles(NumCasillas, NumFichas, ajustes.Repetidos(), filasPuntuadas,
-                     [this] { return plataforma_.Aleatorio(); });
+  // A count that keeps the player waiting shows the busy pointer until it ends.
+  bool ocupado = false;
+  const Posibles posibles = ContarPosibles(
+      NumCasillas, NumFichas, ajustes.Repetidos(), filasPuntuadas,
+      [this] { return plataforma_.Aleatorio(); }, kTopeCuenta,
+      [&] {
+        ocupado = true;
+        plataforma_.Ocupado(true);
+      });
+  if (ocupado) {
+    plataforma_.Ocupado(false);
+  }
   Ayudada = true;
   // Never a wrong number: a count the search could not finish is told as a bound.
   std::string texto;

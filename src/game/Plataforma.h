@@ -48,6 +48,8 @@ class Plataforma {
   virtual std::string Hoy() = 0;
   // Hands a document path or an address to the desktop; failures are ignored.
   virtual void Abrir(const std::string& documento) = 0;
+  // The pointer shows that the game is busy, until told otherwise.
+  virtual void Ocupado(bool /*ocupado*/) {}
 };
 
 }  // namespace quorbel
