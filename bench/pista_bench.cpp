@@ -1,10 +1,16 @@
-// How long a hint takes on positions of random games: for each kind of game and number of
-// rows sent, 25 positions, each a random solution and random rows scored against it.
-// Counters: the slowest hint in milliseconds, and the share of counts that came out exact.
-#include <benchmark/benchmark.h>
+// How long a hint takes in games played sensibly: the first row at random, each later row a
+// code drawn among those that fit every score so far, until the game is won. Every position
+// before the win is counted and timed. For each kind of game: the median, the 95th percentile
+// and the worst time, the share of counts that came out exact, and the most memory a count
+// held. The mid-game of the largest game with repeats (5 to 9 rows) is reported on its own too.
+//
+//   build/bench/pista_bench [games per kind, 30 by default] [seed]
+#include <malloc.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <random>
 
 #include "Posibles.h"
@@ -13,59 +19,71 @@ namespace {
 
 using namespace quorbel;
 
-void Pistas(benchmark::State& estado) {
-  const int casillas = static_cast<int>(estado.range(0));
-  const int fichas = static_cast<int>(estado.range(1));
-  const bool repetidos = estado.range(2) != 0;
-  const int filas = static_cast<int>(estado.range(3));
-  std::mt19937 motor(42);
-  auto codigo = [&] {
-    std::vector<int> c;
-    while (static_cast<int>(c.size()) < casillas) {
-      const int p = std::uniform_int_distribution<int>(1, fichas)(motor);
-      if (repetidos || std::find(c.begin(), c.end(), p) == c.end()) {
-        c.push_back(p);
-      }
-    }
-    return c;
-  };
-  auto azar = [&] { return std::uniform_real_distribution<double>(0, 1)(motor); };
-  double peor = 0;
-  int exactas = 0, pistas = 0;
-  for (auto _ : estado) {
-    for (int posicion = 0; posicion < 25; ++posicion) {
-      const std::vector<int> solucion = codigo();
-      std::vector<FilaPuntuada> enviadas(static_cast<std::size_t>(filas));
-      for (FilaPuntuada& f : enviadas) {
-        f.piezas = codigo();
-        f.puntuacion = ContarAciertos(solucion, f.piezas);
-      }
-      const auto inicio = std::chrono::steady_clock::now();
-      const Posibles posibles = ContarPosibles(casillas, fichas, repetidos, enviadas, azar);
-      const std::chrono::duration<double, std::milli> ms =
-          std::chrono::steady_clock::now() - inicio;
-      peor = std::max(peor, ms.count());
-      exactas += posibles.exacta;
-      ++pistas;
-      benchmark::DoNotOptimize(posibles.cuenta);
-    }
-  }
-  estado.counters["peor_ms"] = peor;
-  estado.counters["exactas"] = static_cast<double>(exactas) / pistas;
-}
+struct Medida {
+  double ms = 0;
+  bool exacta = false;
+  std::size_t memoria = 0;
+  int filas = 0;
+};
 
-void Casos(benchmark::internal::Benchmark* b) {
-  for (auto [casillas, fichas, repetidos] :
-       {std::array{4, 10, 0}, {6, 13, 1}, {10, 26, 1}, {10, 26, 0}}) {
-    for (int filas : {0, 1, 3, 6, 10}) {
-      b->Args({casillas, fichas, repetidos, filas});
-    }
+void Informe(const char* nombre, std::vector<Medida> medidas) {
+  if (medidas.empty()) {
+    return;
   }
+  std::sort(medidas.begin(), medidas.end(),
+            [](const Medida& a, const Medida& b) { return a.ms < b.ms; });
+  auto percentil = [&](double p) {
+    return medidas[std::min(medidas.size() - 1, static_cast<std::size_t>(p * medidas.size()))].ms;
+  };
+  std::size_t exactas = 0, memoria = 0;
+  for (const Medida& m : medidas) {
+    exactas += m.exacta;
+    memoria = std::max(memoria, m.memoria);
+  }
+  std::printf("%-24s %6zu  %9.3f  %9.3f  %9.3f  %6.1f %%  %8.1f\n", nombre, medidas.size(),
+              percentil(0.5), percentil(0.95), medidas.back().ms,
+              100.0 * static_cast<double>(exactas) / static_cast<double>(medidas.size()),
+              static_cast<double>(memoria) / (1 << 20));
 }
-BENCHMARK(Pistas)
-    ->Apply(Casos)
-    ->ArgNames({"casillas", "fichas", "repetidos", "filas"})
-    ->Iterations(1)
-    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+int main(int argc, char** argv) {
+  const int partidas = argc > 1 ? std::atoi(argv[1]) : 30;
+  std::mt19937 motor(argc > 2 ? static_cast<unsigned>(std::atoi(argv[2])) : 42);
+  auto azar = [&] { return std::uniform_real_distribution<double>(0, 1)(motor); };
+  const std::size_t antes = mallinfo2().uordblks;
+  std::printf("%-24s %6s  %9s  %9s  %9s  %8s  %8s\n", "game", "counts", "median ms", "p95 ms",
+              "worst ms", "exact", "peak MB");
+  for (auto [casillas, fichas] : {std::array{4, 10}, {6, 13}, {8, 20}, {10, 26}}) {
+    for (bool repetidos : {true, false}) {
+      std::vector<Medida> medidas;
+      for (int partida = 0; partida < partidas; ++partida) {
+        std::vector<FilaPuntuada> enviadas;
+        const std::vector<int> solucion =
+            ContarPosibles(casillas, fichas, repetidos, enviadas, azar).ejemplo;
+        std::vector<int> fila = ContarPosibles(casillas, fichas, repetidos, enviadas, azar).ejemplo;
+        while (fila != solucion) {
+          enviadas.push_back({fila, ContarAciertos(solucion, fila)});
+          const auto inicio = std::chrono::steady_clock::now();
+          const Posibles posibles = ContarPosibles(casillas, fichas, repetidos, enviadas, azar);
+          const std::chrono::duration<double, std::milli> ms =
+              std::chrono::steady_clock::now() - inicio;
+          medidas.push_back(
+              {ms.count(), posibles.exacta, posibles.memoria, static_cast<int>(enviadas.size())});
+          fila = posibles.ejemplo;
+        }
+      }
+      char nombre[32];
+      std::snprintf(nombre, sizeof nombre, "%d x %d %s", casillas, fichas,
+                    repetidos ? "repeats" : "no repeats");
+      Informe(nombre, medidas);
+      if (casillas == 10 && repetidos) {
+        std::erase_if(medidas, [](const Medida& m) { return m.filas < 5 || m.filas > 9; });
+        Informe("  rows 5 to 9", medidas);
+      }
+    }
+  }
+  const std::size_t despues = mallinfo2().uordblks;
+  std::printf("heap in use before %zu bytes, after %zu bytes\n", antes, despues);
+}
