@@ -1,11 +1,8 @@
-// The rules that random play cannot tell from the state alone: the count of a score, the hint's
-// count, and what fixing does.
+// The rules that random play cannot tell from the state alone: the count of a score, and what
+// fixing does.
 #include <algorithm>
-#include <random>
-#include <set>
 
 #include "Mesa.h"
-#include "Posibles.h"
 #include "Puntuacion.h"
 
 namespace quorbel::prueba {
@@ -29,44 +26,6 @@ TEST(Puntuar, CountsEachPieceOfRowAndSolutionOnce) {
                                            std::count(fila.begin(), fila.end(), pieza)));
     }
     ASSERT_EQ(ContarAciertos(solucion, fila), (Puntuacion{exactas, comunes - exactas}));
-  }
-}
-
-TEST(Posibles, CountsWhatAnExhaustiveSearchFindsAndShowsOneOfThem) {
-  std::mt19937 azar(5);
-  auto entre = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(azar); };
-  for (int caso = 0; caso < 400; ++caso) {
-    const int n = entre(3, 4), fichas = entre(n, 8);
-    const bool repetidos = caso % 2;
-    std::vector<std::vector<int>> codigos;  // every code of the game
-    for (std::vector<int> c(static_cast<std::size_t>(n), 1); c.back() <= fichas;) {
-      if (repetidos || std::set<int>(c.begin(), c.end()).size() == c.size()) {
-        codigos.push_back(c);
-      }
-      for (std::size_t i = 0; ++c[i] > fichas && i + 1 < c.size(); ++i) {
-        c[i] = 1;
-      }
-    }
-    auto alAzar = [&] {
-      return codigos[static_cast<std::size_t>(entre(0, int(codigos.size()) - 1))];
-    };
-    const std::vector<int> solucion = alAzar();
-    std::vector<FilaPuntuada> filas(static_cast<std::size_t>(entre(0, 5)));
-    for (FilaPuntuada& f : filas) {
-      f.piezas = alAzar();
-      f.puntuacion = ContarAciertos(solucion, f.piezas);
-    }
-    auto posible = [&](const std::vector<int>& c) {
-      return std::all_of(filas.begin(), filas.end(), [&](const FilaPuntuada& f) {
-        return ContarAciertos(c, f.piezas) == f.puntuacion;
-      });
-    };
-    const Posibles posibles =
-        ContarPosibles(n, fichas, repetidos, filas, [&] { return entre(0, 999) / 1000.0; });
-    ASSERT_EQ(posibles.cuenta, std::count_if(codigos.begin(), codigos.end(), posible)) << caso;
-    ASSERT_TRUE(posibles.exacta && posible(posibles.ejemplo) &&
-                std::count(codigos.begin(), codigos.end(), posibles.ejemplo))
-        << caso;
   }
 }
 

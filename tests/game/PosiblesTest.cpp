@@ -1,0 +1,161 @@
+// The hint's count of the codes that still fit every score, against the codes themselves: all
+// of them listed on small games, the old listing search on medium ones; and its example, drawn
+// evenly among them.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <random>
+#include <set>
+
+#include "Posibles.h"
+#include "Puntuacion.h"
+
+namespace quorbel::prueba {
+namespace {
+
+using Codigo = std::vector<int>;
+
+struct Juego {
+  int casillas, fichas;
+  bool repetidos;
+  std::vector<FilaPuntuada> filas;
+
+  bool Cabe(const Codigo& c) const {
+    return static_cast<int>(c.size()) == casillas &&
+           std::all_of(c.begin(), c.end(), [&](int p) { return p >= 1 && p <= fichas; }) &&
+           (repetidos || std::set<int>(c.begin(), c.end()).size() == c.size()) &&
+           std::all_of(filas.begin(), filas.end(), [&](const FilaPuntuada& f) {
+             return ContarAciertos(c, f.piezas) == f.puntuacion;
+           });
+  }
+  std::vector<Codigo> Todos() const {  // every code that fits, listed
+    std::vector<Codigo> todos;
+    for (Codigo c(static_cast<std::size_t>(casillas), 1); c.back() <= fichas;) {
+      if (Cabe(c)) {
+        todos.push_back(c);
+      }
+      for (std::size_t i = 0; ++c[i] > fichas && i + 1 < c.size(); ++i) {
+        c[i] = 1;
+      }
+    }
+    return todos;
+  }
+  Posibles Contar(std::mt19937& azar) const {
+    return ContarPosibles(casillas, fichas, repetidos, filas,
+                          [&] { return std::uniform_real_distribution<double>(0, 1)(azar); });
+  }
+};
+
+// Rows as a player sends them: each one at random among the codes that still fit, or, for a
+// careless player, any code at all.
+void Enviar(Juego& j, const Codigo& solucion, const std::vector<Codigo>& codigos, int filas,
+            bool sensato, std::mt19937& azar) {
+  for (int i = 0; i < filas; ++i) {
+    std::vector<Codigo> caben;
+    std::copy_if(codigos.begin(), codigos.end(), std::back_inserter(caben),
+                 [&](const Codigo& c) { return !sensato || j.Cabe(c); });
+    const Codigo& fila =
+        caben[std::uniform_int_distribution<std::size_t>(0, caben.size() - 1)(azar)];
+    j.filas.push_back({fila, ContarAciertos(solucion, fila)});
+  }
+}
+
+TEST(Posibles, CountsWhatListingEveryCodeFindsAndShowsOneOfThem) {
+  std::mt19937 azar(5);
+  auto entre = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(azar); };
+  for (int caso = 0; caso < 2000; ++caso) {
+    const int casillas = entre(3, 5);
+    Juego j{casillas, entre(casillas, casillas == 5 ? 6 : 8), caso % 2 == 1, {}};
+    const std::vector<Codigo> codigos = j.Todos();
+    const Codigo& solucion =
+        codigos[std::uniform_int_distribution<std::size_t>(0, codigos.size() - 1)(azar)];
+    Enviar(j, solucion, codigos, entre(0, 6), caso % 4 < 2, azar);
+    const std::vector<Codigo> caben = j.Todos();
+    const Posibles posibles = j.Contar(azar);
+    ASSERT_TRUE(posibles.exacta) << caso;
+    ASSERT_EQ(posibles.cuenta, caben.size()) << caso;
+    ASSERT_TRUE(std::find(caben.begin(), caben.end(), posibles.ejemplo) != caben.end()) << caso;
+  }
+}
+
+// Where listing the codes one by one finishes, it agrees with the count.
+TEST(Posibles, CountsWhatTheListingSearchFindsOnMediumGames) {
+  std::mt19937 azar(7);
+  int comparadas = 0;
+  for (int partida = 0; partida < 20; ++partida) {
+    Juego j{6, 13, partida % 2 == 0, {}};
+    const Codigo solucion = j.Contar(azar).ejemplo;
+    for (Codigo fila = j.Contar(azar).ejemplo; fila != solucion; fila = j.Contar(azar).ejemplo) {
+      j.filas.push_back({fila, ContarAciertos(solucion, fila)});
+      const Posibles lista = BuscarPosibles(
+          6, 13, j.repetidos, j.filas, [] { return 0.5; }, 1'000'000, 60'000);
+      if (lista.exacta) {
+        ASSERT_EQ(j.Contar(azar).cuenta, lista.cuenta) << partida << " " << j.filas.size();
+        ++comparadas;
+      }
+    }
+  }
+  EXPECT_GT(comparadas, 50);
+}
+
+// Every code that fits comes out as the example about as often as any other.
+TEST(Posibles, DrawsTheExampleEvenlyAmongTheCodesThatFit) {
+  struct Caso {
+    int casillas, fichas;
+    bool repetidos;
+    Codigo solucion;
+    std::vector<Codigo> filas;
+  };
+  const Caso casos[] = {
+      {5, 6, true, {2, 1, 6, 3, 3}, {{1, 2, 3, 4, 5}, {2, 2, 6, 1, 1}}},
+      {5, 7, false, {2, 6, 3, 4, 1}, {{1, 2, 3, 4, 5}, {2, 6, 1, 7, 3}}},
+      {4, 6, true, {1, 3, 5, 2}, {{1, 1, 2, 2}, {3, 1, 4, 1}}},
+  };
+  std::mt19937 azar(11);
+  for (const Caso& c : casos) {
+    Juego j{c.casillas, c.fichas, c.repetidos, {}};
+    for (const Codigo& fila : c.filas) {
+      j.filas.push_back({fila, ContarAciertos(c.solucion, fila)});
+    }
+    const std::vector<Codigo> caben = j.Todos();
+    ASSERT_GE(caben.size(), 5u);
+
+    const int porCodigo = 300;
+    std::map<Codigo, int> vistos;
+    for (std::size_t i = 0; i < porCodigo * caben.size(); ++i) {
+      ++vistos[j.Contar(azar).ejemplo];
+    }
+    // Pearson's statistic: with n - 1 degrees of freedom it stays below 2n but for a chance far
+    // smaller than one in a million for these sizes.
+    double chi2 = 0;
+    for (const Codigo& codigo : caben) {
+      const double d = vistos[codigo] - porCodigo;
+      chi2 += d * d / porCodigo;
+    }
+    EXPECT_EQ(vistos.size(), caben.size()) << "every code, and nothing else";
+    EXPECT_LT(chi2, 2.0 * static_cast<double>(caben.size()) + 60) << caben.size();
+  }
+}
+
+// A count that runs out of time gives a bound that is certain, and a code that fits.
+TEST(Posibles, PastItsTimeTellsACertainBound) {
+  std::mt19937 azar(3);
+  Juego j{10, 26, true, {}};
+  const Codigo solucion = j.Contar(azar).ejemplo;
+  for (int i = 0; i < 3; ++i) {
+    const Codigo fila = j.Contar(azar).ejemplo;
+    j.filas.push_back({fila, ContarAciertos(solucion, fila)});
+  }
+  const Posibles exacta = j.Contar(azar);
+  const Posibles cortada = ContarPosibles(
+      10, 26, true, j.filas, [] { return 0.5; }, 0);
+  EXPECT_TRUE(exacta.exacta);
+  EXPECT_FALSE(cortada.exacta);
+  EXPECT_LE(cortada.cuenta, exacta.cuenta);
+  EXPECT_TRUE(j.Cabe(cortada.ejemplo));
+}
+
+}  // namespace
+}  // namespace quorbel::prueba
