@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <new>
 #include <utility>
 
@@ -16,7 +17,15 @@ namespace quorbel {
 class Bloque {
  public:
   Bloque() = default;
-  explicit Bloque(std::size_t bytes) : bytes_((bytes + kPagina - 1) / kPagina * kPagina) {
+  explicit Bloque(std::size_t bytes) : bytes_(bytes), grande_(bytes >= kPagina) {
+    if (!grande_) {  // small room comes from the heap, which keeps it at hand for the next count
+      datos_ = std::calloc(bytes, 1);
+      if (datos_ == nullptr) {
+        throw std::bad_alloc();
+      }
+      return;
+    }
+    bytes_ = (bytes + kPagina - 1) / kPagina * kPagina;
     void* p = mmap(nullptr, bytes_, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (p == MAP_FAILED) {
       throw std::bad_alloc();
@@ -25,17 +34,22 @@ class Bloque {
     datos_ = p;
   }
   Bloque(Bloque&& otro) noexcept
-      : datos_(std::exchange(otro.datos_, nullptr)), bytes_(std::exchange(otro.bytes_, 0)) {}
+      : datos_(std::exchange(otro.datos_, nullptr)),
+        bytes_(std::exchange(otro.bytes_, 0)),
+        grande_(otro.grande_) {}
   Bloque& operator=(Bloque&& otro) noexcept {
     std::swap(datos_, otro.datos_);
     std::swap(bytes_, otro.bytes_);
+    std::swap(grande_, otro.grande_);
     return *this;
   }
   Bloque(const Bloque&) = delete;
   Bloque& operator=(const Bloque&) = delete;
   ~Bloque() {
-    if (datos_ != nullptr) {
+    if (datos_ != nullptr && grande_) {
       munmap(datos_, bytes_);
+    } else {
+      std::free(datos_);
     }
   }
   void* Datos() const { return datos_; }
@@ -45,6 +59,7 @@ class Bloque {
   static constexpr std::size_t kPagina = std::size_t{2} << 20;
   void* datos_ = nullptr;
   std::size_t bytes_ = 0;
+  bool grande_ = false;
 };
 
 // Counts by key, with open addressing. A key of all zeros stands for an empty slot, so no key
@@ -54,7 +69,7 @@ class Memoria {
  public:
   using Clave = std::array<std::uint64_t, kPalabras>;
 
-  Memoria() { Crecer(std::size_t{1} << 14); }
+  Memoria() { Crecer(std::size_t{1} << 10); }
   const std::uint64_t* Buscar(const Clave& clave) const {
     for (std::size_t i = Hash(clave) & mascara_;; i = (i + 1) & mascara_) {
       if (Vacia(ranuras_[i].clave)) {
