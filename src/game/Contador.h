@@ -12,7 +12,7 @@
 
 #include "Ajustes.h"
 #include "Memoria.h"
-#include "Posibles.h"
+#include "Puntuacion.h"
 
 namespace quorbel::posibles {
 

@@ -5,7 +5,7 @@
 
 #include "Ajustes.h"
 #include "MejoresTiempos.h"
-#include "Posibles.h"
+#include "Puntuacion.h"
 
 namespace quorbel {
 

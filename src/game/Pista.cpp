@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "Juego.h"
+#include "Posibles.h"
 #include "Textos.h"
 
 namespace quorbel {

@@ -9,12 +9,6 @@
 
 namespace quorbel {
 
-// A row the player sent, with the score it got.
-struct FilaPuntuada {
-  std::vector<int> piezas;
-  Puntuacion puntuacion;
-};
-
 // How many codes are still possible, and one of them: what a hint tells.
 struct Posibles {
   std::uint64_t cuenta = 0;  // exact when `exacta`; otherwise a certain lower bound

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <span>
+#include <vector>
 
 namespace quorbel {
 
@@ -13,6 +14,12 @@ struct Puntuacion {
   int muertos = 0;
   int tocados = 0;
   friend bool operator==(const Puntuacion&, const Puntuacion&) = default;
+};
+
+// A row the player sent, with the score it got.
+struct FilaPuntuada {
+  std::vector<int> piezas;
+  Puntuacion puntuacion;
 };
 
 // Scores a row against a solution of the same length, both as piece numbers 1..kMaxFichas.
