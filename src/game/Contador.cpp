@@ -309,7 +309,7 @@ Cuenta Contador::Completar(int turno, const Situacion& s) {
     });
   }
   if (cortado_) {
-    return 0;
+    return total;  // the codes counted so far: fewer than there are, never more
   }
   cuentas_.Guardar(llave, total);
   return total;

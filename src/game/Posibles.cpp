@@ -112,18 +112,24 @@ Posibles ContarPosibles(int casillas, int fichas, bool repetidos,
                         std::span<const FilaPuntuada> filas, const std::function<double()>& azar,
                         int milisegundos, const std::function<void()>& alTardar) {
   using namespace posibles;
-  if (casillas <= kMaxCasillas && filas.size() <= static_cast<std::size_t>(kMaxFilas)) {
-    Contador contador(casillas, repetidos, filas, fichas, std::chrono::milliseconds(milisegundos),
-                      alTardar);
-    Posibles posibles;
-    posibles.cuenta = contador.Total();
-    posibles.ejemplo = contador.Elegir(azar);
-    posibles.memoria = contador.Bytes();
-    if (!contador.Cortado()) {
-      return posibles;
-    }
+  if (casillas > kMaxCasillas || filas.size() > static_cast<std::size_t>(kMaxFilas)) {
+    return BuscarPosibles(casillas, fichas, repetidos, filas, azar);
   }
-  return BuscarPosibles(casillas, fichas, repetidos, filas, azar);
+  Contador contador(casillas, repetidos, filas, fichas, std::chrono::milliseconds(milisegundos),
+                    alTardar);
+  Posibles posibles;
+  posibles.cuenta = contador.Total();
+  posibles.memoria = contador.Bytes();
+  if (!contador.Cortado()) {
+    posibles.ejemplo = contador.Elegir(azar);
+    return posibles;
+  }
+  // Cut short, the count is still a certain bound. The codes listed for a moment give the
+  // example, and the count itself when there are few enough to list them all.
+  Posibles lista = BuscarPosibles(casillas, fichas, repetidos, filas, azar);
+  lista.cuenta = std::max(lista.cuenta, posibles.cuenta);
+  lista.memoria = posibles.memoria;
+  return lista;
 }
 
 }  // namespace quorbel
