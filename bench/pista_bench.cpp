@@ -2,10 +2,12 @@
 // code drawn among those that fit every score so far, until the game is won. Every position
 // before the win is counted and timed. For each kind of game: the median, the 95th percentile
 // and the worst time, the share of counts that came out exact, and the most memory a count
-// held. The mid-game of the largest game with repeats (5 to 9 rows) is reported on its own too.
+// held. The mid-game of the largest game with repeats (5 to 9 rows) is reported on its own too,
+// and the memory the process holds before, at the most and after, which the counts give back.
 //
 //   build/bench/pista_bench [games per kind, 30 by default] [seed]
-#include <malloc.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -46,13 +48,25 @@ void Informe(const char* nombre, std::vector<Medida> medidas) {
               static_cast<double>(memoria) / (1 << 20));
 }
 
+// The memory the process holds now, in MB.
+double Residente() {
+  long paginas = 0, residentes = 0;
+  if (std::FILE* f = std::fopen("/proc/self/statm", "r")) {
+    if (std::fscanf(f, "%ld %ld", &paginas, &residentes) != 2) {
+      residentes = 0;
+    }
+    std::fclose(f);
+  }
+  return static_cast<double>(residentes) * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1 << 20);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   const int partidas = argc > 1 ? std::atoi(argv[1]) : 30;
   std::mt19937 motor(argc > 2 ? static_cast<unsigned>(std::atoi(argv[2])) : 42);
   auto azar = [&] { return std::uniform_real_distribution<double>(0, 1)(motor); };
-  const std::size_t antes = mallinfo2().uordblks;
+  const double antes = Residente();
   std::printf("%-24s %6s  %9s  %9s  %9s  %8s  %8s\n", "game", "counts", "median ms", "p95 ms",
               "worst ms", "exact", "peak MB");
   for (auto [casillas, fichas] : {std::array{4, 10}, {6, 13}, {8, 20}, {10, 26}}) {
@@ -84,6 +98,8 @@ int main(int argc, char** argv) {
       }
     }
   }
-  const std::size_t despues = mallinfo2().uordblks;
-  std::printf("heap in use before %zu bytes, after %zu bytes\n", antes, despues);
+  rusage uso{};
+  getrusage(RUSAGE_SELF, &uso);
+  std::printf("resident memory: %.1f MB before, %.1f MB at the most, %.1f MB after\n", antes,
+              static_cast<double>(uso.ru_maxrss) / 1024, Residente());
 }
