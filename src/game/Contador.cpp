@@ -286,7 +286,7 @@ void Contador::Vigilar() {
       alTardar_();
     }
   }
-  constexpr std::size_t kMaxSituaciones = std::size_t{1} << 20;  // some 120 MB of room
+  constexpr std::size_t kMaxSituaciones = std::size_t{1} << 21;  // some 250 MB of room
   cortado_ =
       cortado_ || pasado >= tope_ || cuentas_.Llenas() + viables_.Llenas() >= kMaxSituaciones;
 }
