@@ -86,6 +86,9 @@ int main(int argc, char** argv) {
           medidas.push_back(
               {ms.count(), posibles.exacta, posibles.memoria, static_cast<int>(enviadas.size())});
           fila = posibles.ejemplo;
+          if (fila.empty()) {  // never when the count is exact: a code that fits always exists
+            break;
+          }
         }
       }
       char nombre[32];

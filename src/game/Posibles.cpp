@@ -19,14 +19,12 @@ namespace quorbel {
 namespace posibles {
 
 // Walks the counts back down: each way of placing a piece is taken as often as the codes that
-// follow it, so that every code is as likely as any other.
+// follow it, so that every code is as likely as any other. After a count cut short it still
+// finds a code that fits, among those counted.
 std::vector<int> Contador::Elegir(const std::function<double()>& azar) {
   auto hasta = [&](Cuenta n) {  // a number in [0, n)
     return std::min(n - 1, static_cast<Cuenta>(azar() * static_cast<double>(n)));
   };
-  if (Total() == 0) {
-    return {};
-  }
   std::vector<int> codigo(static_cast<std::size_t>(casillas_), 0);
   auto poner = [&](int pieza, int p) { codigo[static_cast<std::size_t>(p)] = pieza; };
   Situacion s = inicio_;
@@ -36,7 +34,16 @@ std::vector<int> Contador::Elegir(const std::function<double()>& azar) {
   std::vector<std::pair<Promesa, int>> esperan;
   for (int turno = 0; turno < static_cast<int>(turnos_.size()); ++turno) {
     const Turno& t = turnos_[static_cast<std::size_t>(turno)];
-    Cuenta objetivo = hasta(Completar(turno, s));
+    // The codes that follow each way of placing the piece, as counted: all of them, or, after a
+    // count cut short, those it finished counting.
+    Cuenta total = 0;
+    Colocar(turno, s, [&](const Situacion& d, Cuenta maneras, const Jugada&) {
+      total += maneras * Completar(turno + 1, d);
+    });
+    if (total == 0) {
+      return {};
+    }
+    Cuenta objetivo = hasta(total);
     Jugada jugada;
     Situacion despues;
     bool elegida = false;
@@ -124,11 +131,17 @@ Posibles ContarPosibles(int casillas, int fichas, bool repetidos,
     posibles.ejemplo = contador.Elegir(azar);
     return posibles;
   }
-  // Cut short, the count is still a certain bound. The codes listed for a moment give the
-  // example, and the count itself when there are few enough to list them all.
+  // Cut short, the count is still a certain bound, and gives a code that fits. The codes listed
+  // for a moment give the count itself when there are few enough to list them all.
   Posibles lista = BuscarPosibles(casillas, fichas, repetidos, filas, azar);
   lista.cuenta = std::max(lista.cuenta, posibles.cuenta);
   lista.memoria = posibles.memoria;
+  if (!lista.exacta) {
+    std::vector<int> ejemplo = contador.Elegir(azar);
+    if (!ejemplo.empty()) {
+      lista.ejemplo = std::move(ejemplo);
+    }
+  }
   return lista;
 }
 

@@ -20,8 +20,8 @@ struct Posibles {
 // The codes of `casillas` pieces out of `fichas` (with or without repeats) that would have
 // given every row its score, counted exactly without listing them, and one of them drawn
 // evenly with `azar`, which gives numbers in [0, 1). `alTardar` is told once when the count
-// has taken a tenth of a second. Should it ever run past `milisegundos`, the codes are listed
-// for a moment instead, and the count is a certain lower bound.
+// has taken a tenth of a second. Should it run past `milisegundos`, or past the room it may
+// take, the count is a certain lower bound and the example a code that fits.
 Posibles ContarPosibles(int casillas, int fichas, bool repetidos,
                         std::span<const FilaPuntuada> filas, const std::function<double()>& azar,
                         int milisegundos = 3000, const std::function<void()>& alTardar = {});
