@@ -8,11 +8,13 @@
 #include <array>
 #include <chrono>
 
+#include "Contador.h"
+
 namespace quorbel {
 
 namespace {
 
-constexpr int kMaxCasillas = 10;
+using posibles::kMaxCasillas;
 constexpr int kLibre = 0;  // the symbol that stands for any piece no row holds
 
 class Buscador {
@@ -86,22 +88,12 @@ class Buscador {
     int compartidas = 0;
   };
 
-  // The ways the free pieces can fill `w` positions.
-  std::uint64_t Maneras(int w) const {
-    std::uint64_t maneras = 1;
-    const auto u = static_cast<std::uint64_t>(libres_.size());
-    for (int i = 0; i < w; ++i) {
-      maneras *= repetidos_ ? u : u - static_cast<std::uint64_t>(i);
-    }
-    return maneras;
-  }
-
   void Bajar(int posicion, int usadasLibres) {
     if (cortada_) {
       return;
     }
     if (posicion == n_) {
-      const std::uint64_t maneras = Maneras(usadasLibres);
+      const std::uint64_t maneras = posibles::Relleno(libres_.size(), usadasLibres, repetidos_);
       total_ += maneras;
       // Each code counted is as likely as any other to be the example.
       if (maneras > 0 && azar_() * static_cast<double>(total_) < static_cast<double>(maneras)) {

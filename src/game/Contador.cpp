@@ -121,16 +121,6 @@ void Contador::Ordenar(std::span<const FilaPuntuada> filas, int fichas) {
   });
 }
 
-// The ways the pieces no row holds can fill `huecos` positions.
-Cuenta Contador::Relleno(int huecos) const {
-  const auto u = static_cast<Cuenta>(otrasPiezas_.size());
-  Cuenta maneras = 1;
-  for (int i = 0; i < huecos; ++i) {
-    maneras *= repetidos_ ? u : (u > static_cast<Cuenta>(i) ? u - static_cast<Cuenta>(i) : 0);
-  }
-  return maneras;
-}
-
 // Whether every row can still get its score once the pieces before `siguiente` are placed. A row
 // whose pieces are all placed must have it exactly, and is then forgotten.
 bool Contador::Posible(int siguiente, Situacion& s) const {
@@ -238,7 +228,8 @@ Situacion Proyectar(const Situacion& s) {
 // situations to go through, and stops at the first code it finds.
 bool Contador::Viable(int turno, const Situacion& s) {
   if (turno == static_cast<int>(turnos_.size())) {
-    return s.esperando == 0 && Relleno(s.abiertas + Unos(s.libres)) > 0;
+    return s.esperando == 0 &&
+           Relleno(otrasPiezas_.size(), s.abiertas + Unos(s.libres), repetidos_) > 0;
   }
   const Llave llave = Clave(turno, s);
   if (const Cuenta* hecha = viables_.Buscar(llave)) {
@@ -293,7 +284,8 @@ void Contador::Vigilar() {
 
 Cuenta Contador::Completar(int turno, const Situacion& s) {
   if (turno == static_cast<int>(turnos_.size())) {
-    return s.esperando == 0 ? Relleno(s.abiertas + Unos(s.libres)) : 0;
+    return s.esperando == 0 ? Relleno(otrasPiezas_.size(), s.abiertas + Unos(s.libres), repetidos_)
+                            : 0;
   }
   const Llave llave = Clave(turno, s);
   if (const Cuenta* hecha = cuentas_.Buscar(llave)) {

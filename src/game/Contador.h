@@ -37,6 +37,17 @@ inline std::uint64_t Combinaciones(int n, int k) {
   return kCombinaciones[static_cast<std::size_t>(n)][static_cast<std::size_t>(k)];
 }
 
+// The ways `piezas` pieces that no score tells apart can fill `huecos` positions: any of them on
+// each with repeats, all different without.
+inline std::uint64_t Relleno(std::size_t piezas, int huecos, bool repetidos) {
+  const auto u = static_cast<std::uint64_t>(piezas);
+  std::uint64_t maneras = 1;
+  for (std::uint64_t i = 0; i < static_cast<std::uint64_t>(huecos); ++i) {
+    maneras *= repetidos ? u : (u > i ? u - i : 0);
+  }
+  return maneras;
+}
+
 // How many positions a set holds, looked up: the count asks it more than anything else.
 inline constexpr auto kUnos = [] {
   std::array<std::uint8_t, 1u << kMaxCasillas> unos{};
@@ -118,7 +129,6 @@ class Contador {
   void Colocar(int turno, const Situacion& s, Hijo&& hijo) const;
   bool Posible(int siguiente, Situacion& s) const;
   bool Alcanzable(int turno, const Situacion& s) const;
-  Cuenta Relleno(int huecos) const;
   Llave Clave(int turno, const Situacion& s) const;
   void Vigilar();
 
