@@ -204,7 +204,7 @@ void Dibujo::LlenarVentana(const Estado& e) {
   for (int i = 0; i < celdas.Cuenta(); ++i) {
     Elemento& celda = celdas[i];
     celda.visible = i < n;
-    if (celda.visible) {
+    if (i < n) {
       Pintar(celda, e, e.fichasEnVentana[static_cast<std::size_t>(i)]);
     }
   }
@@ -235,7 +235,7 @@ void Dibujo::ColocarPaleta(const Estado& e) {
     Elemento& ficha = paleta[j];
     Pintar(ficha, e, j);
     ficha.visible = !e.Desechada(j);
-    if (ficha.visible) {
+    if (!e.Desechada(j)) {
       ficha.izquierda = hueco % kFichasPorFila * paleta[0].ancho + paleta[0].izquierda;
       ficha.arriba = hueco / kFichasPorFila * paleta[0].alto + paleta[0].arriba;
       ++hueco;

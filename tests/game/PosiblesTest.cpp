@@ -17,7 +17,7 @@ namespace {
 
 using Codigo = std::vector<int>;
 
-struct Juego {
+struct Partida {
   int casillas, fichas;
   bool repetidos;
   std::vector<FilaPuntuada> filas;
@@ -50,7 +50,7 @@ struct Juego {
 
 // Rows as a player sends them: each one at random among the codes that still fit, or, for a
 // careless player, any code at all.
-void Enviar(Juego& j, const Codigo& solucion, const std::vector<Codigo>& codigos, int filas,
+void Enviar(Partida& j, const Codigo& solucion, const std::vector<Codigo>& codigos, int filas,
             bool sensato, std::mt19937& azar) {
   for (int i = 0; i < filas; ++i) {
     std::vector<Codigo> caben;
@@ -67,7 +67,7 @@ TEST(Posibles, CountsWhatListingEveryCodeFindsAndShowsOneOfThem) {
   auto entre = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(azar); };
   for (int caso = 0; caso < 2000; ++caso) {
     const int casillas = entre(3, 5);
-    Juego j{casillas, entre(casillas, casillas == 5 ? 6 : 8), caso % 2 == 1, {}};
+    Partida j{casillas, entre(casillas, casillas == 5 ? 6 : 8), caso % 2 == 1, {}};
     const std::vector<Codigo> codigos = j.Todos();
     const Codigo& solucion =
         codigos[std::uniform_int_distribution<std::size_t>(0, codigos.size() - 1)(azar)];
@@ -85,7 +85,7 @@ TEST(Posibles, CountsWhatTheListingSearchFindsOnMediumGames) {
   std::mt19937 azar(7);
   int comparadas = 0;
   for (int partida = 0; partida < 20; ++partida) {
-    Juego j{6, 13, partida % 2 == 0, {}};
+    Partida j{6, 13, partida % 2 == 0, {}};
     const Codigo solucion = j.Contar(azar).ejemplo;
     for (Codigo fila = j.Contar(azar).ejemplo; fila != solucion; fila = j.Contar(azar).ejemplo) {
       j.filas.push_back({fila, ContarAciertos(solucion, fila)});
@@ -115,7 +115,7 @@ TEST(Posibles, DrawsTheExampleEvenlyAmongTheCodesThatFit) {
   };
   std::mt19937 azar(11);
   for (const Caso& c : casos) {
-    Juego j{c.casillas, c.fichas, c.repetidos, {}};
+    Partida j{c.casillas, c.fichas, c.repetidos, {}};
     for (const Codigo& fila : c.filas) {
       j.filas.push_back({fila, ContarAciertos(c.solucion, fila)});
     }
@@ -142,7 +142,7 @@ TEST(Posibles, DrawsTheExampleEvenlyAmongTheCodesThatFit) {
 // A count that runs out of time gives a bound that is certain, and a code that fits.
 TEST(Posibles, PastItsTimeTellsACertainBound) {
   std::mt19937 azar(3);
-  Juego j{10, 26, true, {}};
+  Partida j{10, 26, true, {}};
   const Codigo solucion = j.Contar(azar).ejemplo;
   for (int i = 0; i < 3; ++i) {
     const Codigo fila = j.Contar(azar).ejemplo;
