@@ -2,7 +2,6 @@
 #include "Contador.h"
 
 #include <algorithm>
-#include <cstring>
 #include <limits>
 
 namespace quorbel::posibles {
@@ -20,6 +19,28 @@ constexpr bool CabenLosCodigos() {
 }
 static_assert(CabenLosCodigos(), "a count of codes must fit in 64 bits");
 
+namespace {
+
+constexpr int kBitsSituacion = 5 + kMaxCasillas + 4;  // the turn, the free and open positions
+constexpr int kBitsPromesas = 4 + (kMaxCasillas + 4) * kMaxCasillas;
+
+// What a row has gained takes a number below (in place + 1) × (in common + 1) in a key.
+int BitsFila(const Puntuacion& p) {
+  return std::bit_width(static_cast<unsigned>((p.muertos + 1) * (p.muertos + p.tocados + 1) - 1));
+}
+std::size_t Palabras(std::span<const FilaPuntuada> filas, int bitsPromesas) {
+  int bits = kBitsSituacion + bitsPromesas;
+  for (const FilaPuntuada& f : filas) {
+    bits += BitsFila(f.puntuacion);
+  }
+  return static_cast<std::size_t>(bits + 63) / 64;
+}
+// Even the largest game, with every row scored all right, fits the longest key.
+static_assert(kBitsSituacion + 7 * kMaxFilas + kBitsPromesas <=
+              64 * static_cast<int>(Memoria::kMaxPalabras));
+
+}  // namespace
+
 int Situacion::Prometidas() const {
   int n = 0;
   for (int i = 0; i < esperando; ++i) {
@@ -33,6 +54,8 @@ Contador::Contador(int casillas, bool repetidos, std::span<const FilaPuntuada> f
     : casillas_(casillas),
       repetidos_(repetidos),
       filas_(filas.size()),
+      cuentas_(Palabras(filas, kBitsPromesas)),
+      viables_(Palabras(filas, 4)),
       tope_(tope),
       alTardar_(alTardar) {
   Ordenar(filas, fichas);
@@ -46,6 +69,7 @@ Contador::Contador(int casillas, bool repetidos, std::span<const FilaPuntuada> f
   for (std::size_t r = 0; r < filas.size(); ++r) {
     filas_[r].muertos = filas[r].puntuacion.muertos;
     filas_[r].comunes = filas[r].puntuacion.muertos + filas[r].puntuacion.tocados;
+    filas_[r].bits = BitsFila(filas[r].puntuacion);
     for (int p = 0; p < casillas; ++p) {
       const int pieza = filas[r].piezas[static_cast<std::size_t>(p)];
       if (pieza < 1 || pieza > fichas) {
@@ -121,20 +145,10 @@ void Contador::Ordenar(std::span<const FilaPuntuada> filas, int fichas) {
   });
 }
 
-// Whether every row can still get its score once the pieces before `siguiente` are placed. A row
-// whose pieces are all placed must have it exactly, and is then forgotten.
-bool Contador::Posible(int siguiente, Situacion& s) const {
-  const int prometidas = s.Prometidas();
-  const int porLlenar = Unos(s.libres) + s.abiertas - prometidas;  // by the pieces to come
-  if (prometidas > Unos(s.libres)) {
-    return false;
-  }
-  for (int i = 0; i < s.esperando; ++i) {
-    const Promesa& p = s.promesas[static_cast<std::size_t>(i)];
-    if (p.copias > Unos(static_cast<Mascara>(s.libres & ~p.vetadas))) {
-      return false;
-    }
-  }
+// Whether every row can still get its score once the pieces before `siguiente` are placed, with
+// `porLlenar` positions left for the pieces to come. A row whose pieces are all placed must have
+// it exactly, and is then forgotten.
+bool Contador::Posible(int siguiente, Situacion& s, int porLlenar) const {
   for (int r : turnos_[static_cast<std::size_t>(siguiente - 1)].activas) {
     const Fila& fila = filas_[static_cast<std::size_t>(r)];
     std::uint8_t& g = s.ganado[static_cast<std::size_t>(r)];
@@ -231,7 +245,7 @@ bool Contador::Viable(int turno, const Situacion& s) {
     return s.esperando == 0 &&
            Relleno(otrasPiezas_.size(), s.abiertas + Unos(s.libres), repetidos_) > 0;
   }
-  const Llave llave = Clave(turno, s);
+  const Llave llave = ClaveViable(turno, s);
   if (const Cuenta* hecha = viables_.Buscar(llave)) {
     return *hecha == 1;
   }
@@ -246,22 +260,55 @@ bool Contador::Viable(int turno, const Situacion& s) {
   return viable;
 }
 
-Contador::Llave Contador::Clave(int turno, const Situacion& s) const {
-  std::array<std::uint8_t, sizeof(Llave)> b{};
-  b[0] = static_cast<std::uint8_t>(turno + 1);
-  b[1] = static_cast<std::uint8_t>(s.libres & 0xFF);
-  b[2] = static_cast<std::uint8_t>(s.libres >> 8 | s.abiertas << 4);
-  b[3] = static_cast<std::uint8_t>(s.esperando);
-  std::copy(s.ganado.begin(), s.ganado.end(), b.begin() + 4);
-  for (std::size_t i = 0; i < static_cast<std::size_t>(s.esperando); ++i) {
-    b[4 + kMaxFilas + 2 * i] = static_cast<std::uint8_t>(s.promesas[i].vetadas & 0xFF);
-    b[5 + kMaxFilas + 2 * i] =
-        static_cast<std::uint8_t>(s.promesas[i].vetadas >> 8 | s.promesas[i].copias << 2);
+// A situation packed bit by bit into a key: the tables hold millions of them.
+class Empaque {
+ public:
+  void Poner(unsigned valor, int bits) {
+    const auto i = static_cast<std::size_t>(usados_ / 64);
+    const int desde = usados_ % 64;
+    palabras_[i] |= std::uint64_t{valor} << desde;
+    if (desde + bits > 64) {
+      palabras_[i + 1] |= std::uint64_t{valor} >> (64 - desde);
+    }
+    usados_ += bits;
   }
-  static_assert(4 + kMaxFilas + 2 * kMaxCasillas <= sizeof(Llave));
-  Llave llave;
-  std::memcpy(llave.data(), b.data(), b.size());
-  return llave;
+  const Memoria::Clave& Palabras() const { return palabras_; }
+
+ private:
+  Memoria::Clave palabras_{};
+  int usados_ = 0;
+};
+
+// The turn, the free positions, and what each row has gained, in place and in common together.
+template <typename E>
+void Contador::Situar(E& e, int turno, const Situacion& s) const {
+  e.Poner(static_cast<unsigned>(turno + 1), 5);  // never zero: an all-zero key is an empty slot
+  e.Poner(s.libres, kMaxCasillas);
+  e.Poner(static_cast<unsigned>(s.abiertas), 4);
+  for (std::size_t r = 0; r < filas_.size(); ++r) {
+    const Fila& fila = filas_[r];
+    e.Poner(static_cast<unsigned>((s.ganado[r] & 15) * (fila.comunes + 1) + (s.ganado[r] >> 4)),
+            fila.bits);
+  }
+}
+
+Contador::Llave Contador::Clave(int turno, const Situacion& s) const {
+  Empaque e;
+  Situar(e, turno, s);
+  e.Poner(static_cast<unsigned>(s.esperando), 4);
+  for (std::size_t i = 0; i < static_cast<std::size_t>(s.esperando); ++i) {
+    e.Poner(s.promesas[i].vetadas, kMaxCasillas);
+    e.Poner(static_cast<unsigned>(s.promesas[i].copias), 4);
+  }
+  return e.Palabras();
+}
+
+// A projected situation has its promises merged into one, told by its number of copies only.
+Contador::Llave Contador::ClaveViable(int turno, const Situacion& s) const {
+  Empaque e;
+  Situar(e, turno, s);
+  e.Poner(static_cast<unsigned>(s.Prometidas()), 4);
+  return e.Palabras();
 }
 
 // The count's safety nets: it tells once when it keeps the player waiting, and gives up past its
@@ -277,7 +324,7 @@ void Contador::Vigilar() {
       alTardar_();
     }
   }
-  constexpr std::size_t kMaxSituaciones = std::size_t{1} << 21;  // some 250 MB of room
+  constexpr std::size_t kMaxSituaciones = std::size_t{1} << 22;  // some 300 MB of room
   cortado_ =
       cortado_ || pasado >= tope_ || cuentas_.Llenas() + viables_.Llenas() >= kMaxSituaciones;
 }

@@ -102,11 +102,12 @@ class Contador {
   std::size_t Bytes() const { return cuentas_.Bytes() + viables_.Bytes(); }
 
  private:
-  using Llave = Memoria<6>::Clave;
+  using Llave = Memoria::Clave;
   struct Fila {
     int muertos = 0;
     int comunes = 0;  // right pieces, in place or not
     int ultimo = -1;  // the turn of its last piece
+    int bits = 0;     // what it has gained, in a key
   };
   struct Turno {
     int pieza = 0;
@@ -127,9 +128,12 @@ class Contador {
   // keeps every row within reach of its score.
   template <typename Hijo>
   void Colocar(int turno, const Situacion& s, Hijo&& hijo) const;
-  bool Posible(int siguiente, Situacion& s) const;
+  bool Posible(int siguiente, Situacion& s, int porLlenar) const;
   bool Alcanzable(int turno, const Situacion& s) const;
   Llave Clave(int turno, const Situacion& s) const;
+  Llave ClaveViable(int turno, const Situacion& s) const;
+  template <typename Empaque>
+  void Situar(Empaque& e, int turno, const Situacion& s) const;
   void Vigilar();
 
   int casillas_;
@@ -138,8 +142,8 @@ class Contador {
   std::vector<Turno> turnos_;
   std::vector<int> otrasPiezas_;  // the pieces no row holds
   Situacion inicio_;
-  Memoria<6> cuentas_;
-  Memoria<6> viables_;  // 1 when some code completes the situation, 2 when none does
+  Memoria cuentas_;
+  Memoria viables_;  // 1 when some code completes the situation, 2 when none does
   Reloj::time_point empezada_ = Reloj::now();
   Reloj::duration tope_;
   const std::function<void()>& alTardar_;
@@ -166,32 +170,38 @@ void Contador::Colocar(int turno, const Situacion& s, Hijo&& hijo) const {
   const int prometibles = Unos(static_cast<Mascara>(s.libres & ~t.enFilas));
   Jugada jugada;
   // The positions that stop mattering, one by one: left open, or taken by a promised copy (each
-  // kind of promise once, as many times as there are promises of that kind).
-  auto repartir = [&](auto& self, Situacion& d, Mascara mueren, Cuenta maneras) -> void {
+  // kind of promise once, as many times as there are promises of that kind). The copies still
+  // promised must fit the positions that go on mattering, so some of those stopping must take one.
+  const auto quedan = static_cast<Mascara>(s.libres & ~t.mueren);
+  auto repartir = [&](auto& self, Situacion& d, Mascara mueren, int prometidas,
+                      Cuenta maneras) -> void {
     if (mueren == 0) {
-      d.libres &= static_cast<Mascara>(~t.mueren);
-      int quedan = 0;
+      d.libres = static_cast<Mascara>(d.libres & quedan);
+      int siguen = 0;
       for (int i = 0; i < d.esperando; ++i) {
         Promesa p = d.promesas[static_cast<std::size_t>(i)];
         p.vetadas &= static_cast<Mascara>(~t.mueren);
+        if (p.copias > Unos(static_cast<Mascara>(d.libres & ~p.vetadas))) {
+          return;
+        }
         if (p.copias > 0) {
-          d.promesas[static_cast<std::size_t>(quedan++)] = p;
+          d.promesas[static_cast<std::size_t>(siguen++)] = p;
         }
       }
-      std::fill(d.promesas.begin() + quedan, d.promesas.end(), Promesa{});
-      d.esperando = quedan;
-      std::sort(d.promesas.begin(), d.promesas.begin() + quedan);
-      if (Posible(turno + 1, d)) {
-        hijo(d, maneras, jugada);
-      }
+      std::fill(d.promesas.begin() + siguen, d.promesas.end(), Promesa{});
+      d.esperando = siguen;
+      std::sort(d.promesas.begin(), d.promesas.begin() + siguen);
+      hijo(d, maneras, jugada);
       return;
     }
     const int q = std::countr_zero(mueren);
     const auto resto = static_cast<Mascara>(mueren & (mueren - 1));
-    Situacion abierta = d;
-    ++abierta.abiertas;
-    jugada.destino[static_cast<std::size_t>(q)] = -1;
-    self(self, abierta, resto, maneras);
+    if (prometidas - Unos(static_cast<Mascara>(d.libres & quedan)) <= Unos(resto)) {
+      Situacion abierta = d;
+      ++abierta.abiertas;
+      jugada.destino[static_cast<std::size_t>(q)] = -1;
+      self(self, abierta, resto, prometidas, maneras);
+    }
     for (int i = 0; i < d.esperando; ++i) {
       const Promesa p = d.promesas[static_cast<std::size_t>(i)];
       if (p.copias == 0 || (p.vetadas >> q & 1) != 0 ||
@@ -202,10 +212,11 @@ void Contador::Colocar(int turno, const Situacion& s, Hijo&& hijo) const {
       Situacion tomada = d;
       --tomada.promesas[static_cast<std::size_t>(i)].copias;
       jugada.destino[static_cast<std::size_t>(q)] = i;
-      self(self, tomada, resto, maneras * static_cast<Cuenta>(iguales));
+      self(self, tomada, resto, prometidas - 1, maneras * static_cast<Cuenta>(iguales));
     }
   };
-  auto probar = [&](Mascara enSitio, int sueltas, int prometidas) {
+  // Whether the piece may place these copies; false too when more promised copies cannot be.
+  auto probar = [&](Mascara enSitio, int sueltas, int prometidas) -> bool {
     Situacion d = s;
     const int total = Unos(enSitio) + sueltas + prometidas;
     for (int r : t.filas) {
@@ -214,7 +225,7 @@ void Contador::Colocar(int turno, const Situacion& s, Hijo&& hijo) const {
       const int enSitioFila = (d.ganado[ri] & 15) + Unos(enSitio & t.donde[ri]);
       const int enComun = (d.ganado[ri] >> 4) + std::min(total, Unos(t.donde[ri]));
       if (enSitioFila > fila.muertos || enComun > fila.comunes) {
-        return;
+        return false;
       }
       d.ganado[ri] = static_cast<std::uint8_t>(enSitioFila | enComun << 4);
     }
@@ -224,18 +235,31 @@ void Contador::Colocar(int turno, const Situacion& s, Hijo&& hijo) const {
       d.promesas[static_cast<std::size_t>(d.esperando++)] = {
           static_cast<Mascara>(d.libres & t.enFilas), prometidas};
     }
+    const int mueren = Unos(static_cast<Mascara>(d.libres & t.mueren));
+    const int siguen = Unos(static_cast<Mascara>(d.libres & quedan));
+    const int enEspera = d.Prometidas();
+    if (enEspera > siguen + mueren) {
+      return false;
+    }
+    // What each row can still get does not depend on which positions the promises take.
+    if (!Posible(turno + 1, d, siguen + d.abiertas + mueren - enEspera)) {
+      return true;
+    }
     jugada.enSitio = enSitio;
     jugada.sueltas = sueltas;
     jugada.prometidas = prometidas;
-    repartir(repartir, d, static_cast<Mascara>(d.libres & t.mueren),
+    repartir(repartir, d, static_cast<Mascara>(d.libres & t.mueren), enEspera,
              Combinaciones(s.abiertas, sueltas));
+    return true;
   };
   // Each set of positions where it stands in place, taken once; then the other copies.
   auto elegir = [&](auto& self, Mascara resto, Mascara enSitio, int tomadas) -> void {
     for (int sueltas = 0; sueltas <= std::min(s.abiertas, copias - tomadas); ++sueltas) {
       for (int prometidas = 0; prometidas <= std::min(prometibles, copias - tomadas - sueltas);
            ++prometidas) {
-        probar(enSitio, sueltas, prometidas);
+        if (!probar(enSitio, sueltas, prometidas)) {
+          break;
+        }
       }
     }
     if (tomadas < copias) {

@@ -3,6 +3,7 @@
 
 #include <sys/mman.h>
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -62,21 +63,23 @@ class Bloque {
   bool grande_ = false;
 };
 
-// Counts by key, with open addressing. A key of all zeros stands for an empty slot, so no key
-// may be all zeros.
-template <std::size_t kPalabras>
+// Counts by key, with open addressing. A key takes as many words as the count needs, up to
+// `kMaxPalabras`; the words past those are left zero. A key of all zeros stands for an empty
+// slot, so no key may be all zeros.
 class Memoria {
  public:
-  using Clave = std::array<std::uint64_t, kPalabras>;
+  static constexpr std::size_t kMaxPalabras = 6;
+  using Clave = std::array<std::uint64_t, kMaxPalabras>;
 
-  Memoria() { Crecer(std::size_t{1} << 10); }
+  explicit Memoria(std::size_t palabras) : palabras_(palabras) { Crecer(std::size_t{1} << 10); }
   const std::uint64_t* Buscar(const Clave& clave) const {
     for (std::size_t i = Hash(clave) & mascara_;; i = (i + 1) & mascara_) {
-      if (Vacia(ranuras_[i].clave)) {
+      const std::uint64_t* ranura = Ranura(i);
+      if (Vacia(ranura)) {
         return nullptr;
       }
-      if (ranuras_[i].clave == clave) {
-        return &ranuras_[i].valor;
+      if (std::equal(ranura, ranura + palabras_, clave.begin())) {
+        return ranura + palabras_;
       }
     }
   }
@@ -84,56 +87,54 @@ class Memoria {
     if (2 * (llenas_ + 1) > mascara_ + 1) {
       Crecer(2 * (mascara_ + 1));
     }
-    Meter(clave, valor);
+    Meter(clave.data(), valor);
   }
   std::size_t Llenas() const { return llenas_; }
   std::size_t Bytes() const { return bloque_.Bytes(); }
 
  private:
-  struct Ranura {
-    Clave clave;
-    std::uint64_t valor;
-  };
-  static bool Vacia(const Clave& clave) {
-    for (std::uint64_t w : clave) {
-      if (w != 0) {
-        return false;
-      }
-    }
-    return true;
+  // A slot is the key's words, then its count.
+  std::uint64_t* Ranura(std::size_t i) const { return ranuras_ + i * (palabras_ + 1); }
+  bool Vacia(const std::uint64_t* ranura) const {
+    return std::all_of(ranura, ranura + palabras_, [](std::uint64_t w) { return w == 0; });
   }
-  static std::size_t Hash(const Clave& clave) {
+  std::size_t Hash(const std::uint64_t* clave) const {
     std::uint64_t h = 0;
-    for (std::uint64_t w : clave) {
-      h = (h ^ w) * 0x9E3779B97F4A7C15u;
+    for (std::size_t i = 0; i < palabras_; ++i) {
+      h = (h ^ clave[i]) * 0x9E3779B97F4A7C15u;
       h ^= h >> 29;
     }
     return static_cast<std::size_t>(h);
   }
-  void Meter(const Clave& clave, std::uint64_t valor) {
+  std::size_t Hash(const Clave& clave) const { return Hash(clave.data()); }
+  void Meter(const std::uint64_t* clave, std::uint64_t valor) {
     std::size_t i = Hash(clave) & mascara_;
-    while (!Vacia(ranuras_[i].clave)) {
+    while (!Vacia(Ranura(i))) {
       i = (i + 1) & mascara_;
     }
-    ranuras_[i] = {clave, valor};
+    std::copy(clave, clave + palabras_, Ranura(i));
+    Ranura(i)[palabras_] = valor;
     ++llenas_;
   }
   void Crecer(std::size_t ranuras) {
-    Bloque viejo = std::exchange(bloque_, Bloque(ranuras * sizeof(Ranura)));
-    const Ranura* viejas = ranuras_;
+    Bloque viejo =
+        std::exchange(bloque_, Bloque(ranuras * (palabras_ + 1) * sizeof(std::uint64_t)));
+    const std::uint64_t* viejas = ranuras_;
     const std::size_t cuantas = viejas == nullptr ? 0 : mascara_ + 1;
-    ranuras_ = static_cast<Ranura*>(bloque_.Datos());
+    ranuras_ = static_cast<std::uint64_t*>(bloque_.Datos());
     mascara_ = ranuras - 1;
     llenas_ = 0;
     for (std::size_t i = 0; i < cuantas; ++i) {
-      if (!Vacia(viejas[i].clave)) {
-        Meter(viejas[i].clave, viejas[i].valor);
+      const std::uint64_t* ranura = viejas + i * (palabras_ + 1);
+      if (!Vacia(ranura)) {
+        Meter(ranura, ranura[palabras_]);
       }
     }
   }
 
+  std::size_t palabras_;
   Bloque bloque_;
-  Ranura* ranuras_ = nullptr;
+  std::uint64_t* ranuras_ = nullptr;
   std::size_t mascara_ = 0;
   std::size_t llenas_ = 0;
 };
