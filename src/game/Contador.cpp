@@ -264,19 +264,22 @@ bool Contador::Viable(int turno, const Situacion& s) {
 class Empaque {
  public:
   void Poner(unsigned valor, int bits) {
-    const auto i = static_cast<std::size_t>(usados_ / 64);
-    const int desde = usados_ % 64;
-    palabras_[i] |= std::uint64_t{valor} << desde;
-    if (desde + bits > 64) {
-      palabras_[i + 1] |= std::uint64_t{valor} >> (64 - desde);
+    palabras_[palabra_] |= std::uint64_t{valor} << desde_;
+    desde_ += bits;
+    if (desde_ >= 64) {
+      desde_ -= 64;
+      ++palabra_;
+      if (desde_ > 0) {
+        palabras_[palabra_] |= std::uint64_t{valor} >> (bits - desde_);
+      }
     }
-    usados_ += bits;
   }
   const Memoria::Clave& Palabras() const { return palabras_; }
 
  private:
   Memoria::Clave palabras_{};
-  int usados_ = 0;
+  std::size_t palabra_ = 0;
+  int desde_ = 0;
 };
 
 // The turn, the free positions, and what each row has gained, in place and in common together.
@@ -335,17 +338,35 @@ Cuenta Contador::Completar(int turno, const Situacion& s) {
                             : 0;
   }
   const Llave llave = Clave(turno, s);
-  if (const Cuenta* hecha = cuentas_.Buscar(llave)) {
+  return Completar(turno, s, llave, cuentas_.Hash(llave));
+}
+
+Cuenta Contador::Completar(int turno, const Situacion& s, const Llave& llave, std::size_t hash) {
+  if (const Cuenta* hecha = cuentas_.Buscar(llave, hash)) {
     return *hecha;
   }
   Vigilar();
   Cuenta total = 0;
   if (Viable(turno, Proyectar(s))) {
-    Colocar(turno, s, [&](const Situacion& despues, Cuenta maneras, const Jugada&) {
-      if (!cortado_) {
+    if (turno + 1 == static_cast<int>(turnos_.size())) {
+      Colocar(turno, s, [&](const Situacion& despues, Cuenta maneras, const Jugada&) {
         total += maneras * Completar(turno + 1, despues);
+      });
+    } else {
+      // Most of the time goes in waiting for the table, so the slots are fetched ahead.
+      std::vector<Siguiente>& siguientes = siguientes_[static_cast<std::size_t>(turno)];
+      siguientes.clear();
+      Colocar(turno, s, [&](const Situacion& despues, Cuenta maneras, const Jugada&) {
+        const Llave clave = Clave(turno + 1, despues);
+        const std::size_t h = cuentas_.Hash(clave);
+        cuentas_.Anticipar(h);
+        siguientes.push_back({despues, maneras, clave, h});
+      });
+      for (std::size_t i = 0; i < siguientes.size() && !cortado_; ++i) {
+        const Siguiente& sig = siguientes[i];
+        total += sig.maneras * Completar(turno + 1, sig.despues, sig.llave, sig.hash);
       }
-    });
+    }
   }
   if (cortado_) {
     return total;  // the codes counted so far: fewer than there are, never more

@@ -64,17 +64,17 @@ inline int Unos(unsigned posiciones) {
 // stop mattering; never those in `vetadas`, where a row holds the piece.
 struct Promesa {
   Mascara vetadas = 0;
-  int copias = 0;
+  std::uint8_t copias = 0;
   friend auto operator<=>(const Promesa&, const Promesa&) = default;
 };
 
 // Where the count stands between two pieces.
 struct Situacion {
   Mascara libres = 0;                            // free positions that still matter
-  int abiertas = 0;                              // free positions that no longer do
+  std::int8_t abiertas = 0;                      // free positions that no longer do
   std::array<std::uint8_t, kMaxFilas> ganado{};  // per row: in place | in common << 4
   std::array<Promesa, kMaxCasillas> promesas{};  // in order, the first `esperando`
-  int esperando = 0;
+  std::int8_t esperando = 0;
 
   int Prometidas() const;
 };
@@ -122,6 +122,7 @@ class Contador {
   void Ordenar(std::span<const FilaPuntuada> filas, int fichas);
   // The codes that complete `s` from the piece of `turno` on.
   Cuenta Completar(int turno, const Situacion& s);
+  Cuenta Completar(int turno, const Situacion& s, const Llave& llave, std::size_t hash);
   // Whether any code could complete `s`, counting promises by their number only.
   bool Viable(int turno, const Situacion& s);
   // Calls `hijo(despues, maneras, jugada)` for each way of placing the piece of `turno` that
@@ -143,6 +144,15 @@ class Contador {
   std::vector<int> otrasPiezas_;  // the pieces no row holds
   Situacion inicio_;
   Memoria cuentas_;
+  // Per turn, the situations that follow the one being counted: their slots are fetched all
+  // together before they are looked up.
+  struct Siguiente {
+    Situacion despues;
+    Cuenta maneras;
+    Llave llave;
+    std::size_t hash;
+  };
+  std::array<std::vector<Siguiente>, kMaxFichas + 1> siguientes_;
   Memoria viables_;  // 1 when some code completes the situation, 2 when none does
   Reloj::time_point empezada_ = Reloj::now();
   Reloj::duration tope_;
@@ -180,7 +190,7 @@ void Contador::Colocar(int turno, const Situacion& s, Hijo&& hijo) const {
       int siguen = 0;
       for (int i = 0; i < d.esperando; ++i) {
         Promesa p = d.promesas[static_cast<std::size_t>(i)];
-        p.vetadas &= static_cast<Mascara>(~t.mueren);
+        p.vetadas &= d.libres;  // a taken position is out of reach anyway: alike situations meet
         if (p.copias > Unos(static_cast<Mascara>(d.libres & ~p.vetadas))) {
           return;
         }
@@ -233,7 +243,7 @@ void Contador::Colocar(int turno, const Situacion& s, Hijo&& hijo) const {
     d.abiertas -= sueltas;
     if (prometidas > 0) {
       d.promesas[static_cast<std::size_t>(d.esperando++)] = {
-          static_cast<Mascara>(d.libres & t.enFilas), prometidas};
+          static_cast<Mascara>(d.libres & t.enFilas), static_cast<std::uint8_t>(prometidas)};
     }
     const int mueren = Unos(static_cast<Mascara>(d.libres & t.mueren));
     const int siguen = Unos(static_cast<Mascara>(d.libres & quedan));
@@ -254,7 +264,7 @@ void Contador::Colocar(int turno, const Situacion& s, Hijo&& hijo) const {
   };
   // Each set of positions where it stands in place, taken once; then the other copies.
   auto elegir = [&](auto& self, Mascara resto, Mascara enSitio, int tomadas) -> void {
-    for (int sueltas = 0; sueltas <= std::min(s.abiertas, copias - tomadas); ++sueltas) {
+    for (int sueltas = 0; sueltas <= std::min<int>(s.abiertas, copias - tomadas); ++sueltas) {
       for (int prometidas = 0; prometidas <= std::min(prometibles, copias - tomadas - sueltas);
            ++prometidas) {
         if (!probar(enSitio, sueltas, prometidas)) {

@@ -72,8 +72,12 @@ class Memoria {
   using Clave = std::array<std::uint64_t, kMaxPalabras>;
 
   explicit Memoria(std::size_t palabras) : palabras_(palabras) { Crecer(std::size_t{1} << 10); }
-  const std::uint64_t* Buscar(const Clave& clave) const {
-    for (std::size_t i = Hash(clave) & mascara_;; i = (i + 1) & mascara_) {
+  // Where a key goes, so that its slot can be fetched before it is looked up.
+  std::size_t Hash(const Clave& clave) const { return Hash(clave.data()); }
+  void Anticipar(std::size_t hash) const { __builtin_prefetch(Ranura(hash & mascara_)); }
+  const std::uint64_t* Buscar(const Clave& clave) const { return Buscar(clave, Hash(clave)); }
+  const std::uint64_t* Buscar(const Clave& clave, std::size_t hash) const {
+    for (std::size_t i = hash & mascara_;; i = (i + 1) & mascara_) {
       const std::uint64_t* ranura = Ranura(i);
       if (Vacia(ranura)) {
         return nullptr;
@@ -106,7 +110,6 @@ class Memoria {
     }
     return static_cast<std::size_t>(h);
   }
-  std::size_t Hash(const Clave& clave) const { return Hash(clave.data()); }
   void Meter(const std::uint64_t* clave, std::uint64_t valor) {
     std::size_t i = Hash(clave) & mascara_;
     while (!Vacia(Ranura(i))) {

@@ -73,7 +73,9 @@ std::vector<int> Contador::Elegir(const std::function<double()>& azar) {
     }
     const auto libres = static_cast<Mascara>(s.libres & ~jugada.enSitio);
     if (jugada.prometidas > 0) {
-      esperan.push_back({{static_cast<Mascara>(libres & t.enFilas), jugada.prometidas}, t.pieza});
+      esperan.push_back(
+          {{static_cast<Mascara>(libres & t.enFilas), static_cast<std::uint8_t>(jugada.prometidas)},
+           t.pieza});
     }
     // Promises alike are taken alike: which piece keeps it is drawn among them.
     for (Mascara m = libres & t.mueren; m != 0; m &= static_cast<Mascara>(m - 1)) {
@@ -96,7 +98,7 @@ std::vector<int> Contador::Elegir(const std::function<double()>& azar) {
     }
     std::erase_if(esperan, [](const auto& e) { return e.first.copias == 0; });
     for (auto& e : esperan) {
-      e.first.vetadas &= static_cast<Mascara>(~t.mueren);
+      e.first.vetadas &= despues.libres;
     }
     std::stable_sort(esperan.begin(), esperan.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
