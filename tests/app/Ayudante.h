@@ -7,6 +7,7 @@
 #include <QLibraryInfo>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -57,6 +58,17 @@ struct Contador : QObject {
   int& cuenta_;
 };
 
+// Clicks a message box's button until the box closes. A window manager can size the box on
+// its own for a moment before the box's size holds, leaving the button no height: the click
+// misses it, and the box would wait for good.
+inline void PulsarHastaCerrar(QMessageBox* caja, QMessageBox::StandardButton boton) {
+  QPointer<QMessageBox> abierta = caja;
+  QTest::mouseClick(caja->button(boton), Qt::LeftButton);
+  if (abierta && abierta->isVisible()) {
+    QTimer::singleShot(5, abierta, [abierta, boton] { PulsarHastaCerrar(abierta, boton); });
+  }
+}
+
 // Answers the next message box with the given button, recording its text.
 inline void Responder(QString* texto, QMessageBox::StandardButton boton = QMessageBox::Ok) {
   AlAbrirse<QMessageBox>([texto, boton](QWidget* w) {
@@ -64,7 +76,7 @@ inline void Responder(QString* texto, QMessageBox::StandardButton boton = QMessa
     if (texto) {
       *texto = caja->text();
     }
-    QTest::mouseClick(caja->button(boton), Qt::LeftButton);
+    PulsarHastaCerrar(caja, boton);
   });
 }
 
