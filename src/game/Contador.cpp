@@ -109,12 +109,13 @@ Contador::Contador(int casillas, bool repetidos, std::span<const FilaPuntuada> f
 }
 
 // The pieces that low-scoring rows hold come first: they can take few copies, if any, so the
-// count branches little on them. Among those alike, the pieces rows hold most often, then the
-// order in which the rows hold them.
+// count branches little on them. Among those alike, the pieces whose rows score lowest on
+// average, then the order in which the rows hold them.
 void Contador::Ordenar(std::span<const FilaPuntuada> filas, int fichas) {
   struct Orden {
     int menor = std::numeric_limits<int>::max();  // the lowest score of a row that holds it
     int veces = 0;
+    int puntos = 0;  // the scores of the rows that hold it, added up once per copy
     int primera = -1;
   };
   std::array<Orden, kMaxFichas + 1> orden{};
@@ -127,6 +128,7 @@ void Contador::Ordenar(std::span<const FilaPuntuada> filas, int fichas) {
       Orden& o = orden[static_cast<std::size_t>(pieza)];
       o.menor = std::min(o.menor, f.puntuacion.muertos + f.puntuacion.tocados);
       ++o.veces;
+      o.puntos += f.puntuacion.muertos + f.puntuacion.tocados;
       if (o.primera < 0) {
         o.primera = vistas++;
         turnos_.emplace_back().pieza = pieza;
@@ -141,7 +143,13 @@ void Contador::Ordenar(std::span<const FilaPuntuada> filas, int fichas) {
   std::sort(turnos_.begin(), turnos_.end(), [&](const Turno& a, const Turno& b) {
     const Orden& x = orden[static_cast<std::size_t>(a.pieza)];
     const Orden& y = orden[static_cast<std::size_t>(b.pieza)];
-    return std::tuple(x.menor, -x.veces, x.primera) < std::tuple(y.menor, -y.veces, y.primera);
+    if (x.menor != y.menor) {
+      return x.menor < y.menor;
+    }
+    if (x.puntos * y.veces != y.puntos * x.veces) {  // the averages, compared exactly
+      return x.puntos * y.veces < y.puntos * x.veces;
+    }
+    return x.primera < y.primera;
   });
 }
 
@@ -246,15 +254,36 @@ bool Contador::Viable(int turno, const Situacion& s) {
            Relleno(otrasPiezas_.size(), s.abiertas + Unos(s.libres), repetidos_) > 0;
   }
   const Llave llave = ClaveViable(turno, s);
-  if (const Cuenta* hecha = viables_.Buscar(llave)) {
+  return Viable(turno, s, llave, viables_.Hash(llave));
+}
+
+bool Contador::Viable(int turno, const Situacion& s, const Llave& llave, std::size_t hash) {
+  if (const Cuenta* hecha = viables_.Buscar(llave, hash)) {
     return *hecha == 1;
   }
   Vigilar();
   bool viable = false;
   if (Alcanzable(turno, s)) {
-    Colocar(turno, s, [&](const Situacion& despues, Cuenta, const Jugada&) {
-      viable = viable || (!cortado_ && Viable(turno + 1, Proyectar(despues)));
-    });
+    if (turno + 1 == static_cast<int>(turnos_.size())) {
+      Colocar(turno, s, [&](const Situacion& despues, Cuenta, const Jugada&) {
+        viable = viable || Viable(turno + 1, Proyectar(despues));
+      });
+    } else {
+      // As for the count, the next situations' slots are fetched ahead.
+      std::vector<Siguiente>& siguientes = siguientesViables_[static_cast<std::size_t>(turno)];
+      siguientes.clear();
+      Colocar(turno, s, [&](const Situacion& despues, Cuenta, const Jugada&) {
+        const Situacion proyectada = Proyectar(despues);
+        const Llave clave = ClaveViable(turno + 1, proyectada);
+        const std::size_t h = viables_.Hash(clave);
+        viables_.Anticipar(h);
+        siguientes.push_back({proyectada, 0, clave, h});
+      });
+      for (std::size_t i = 0; i < siguientes.size() && !viable && !cortado_; ++i) {
+        const Siguiente& siguiente = siguientes[i];
+        viable = Viable(turno + 1, siguiente.despues, siguiente.llave, siguiente.hash);
+      }
+    }
   }
   viables_.Guardar(llave, viable ? 1 : 2);
   return viable;
@@ -363,8 +392,9 @@ Cuenta Contador::Completar(int turno, const Situacion& s, const Llave& llave, st
         siguientes.push_back({despues, maneras, clave, h});
       });
       for (std::size_t i = 0; i < siguientes.size() && !cortado_; ++i) {
-        const Siguiente& sig = siguientes[i];
-        total += sig.maneras * Completar(turno + 1, sig.despues, sig.llave, sig.hash);
+        const Siguiente& siguiente = siguientes[i];
+        total += siguiente.maneras *
+                 Completar(turno + 1, siguiente.despues, siguiente.llave, siguiente.hash);
       }
     }
   }

@@ -125,6 +125,7 @@ class Contador {
   Cuenta Completar(int turno, const Situacion& s, const Llave& llave, std::size_t hash);
   // Whether any code could complete `s`, counting promises by their number only.
   bool Viable(int turno, const Situacion& s);
+  bool Viable(int turno, const Situacion& s, const Llave& llave, std::size_t hash);
   // Calls `hijo(despues, maneras, jugada)` for each way of placing the piece of `turno` that
   // keeps every row within reach of its score.
   template <typename Hijo>
@@ -153,6 +154,7 @@ class Contador {
     std::size_t hash;
   };
   std::array<std::vector<Siguiente>, kMaxFichas + 1> siguientes_;
+  std::array<std::vector<Siguiente>, kMaxFichas + 1> siguientesViables_;
   Memoria viables_;  // 1 when some code completes the situation, 2 when none does
   Reloj::time_point empezada_ = Reloj::now();
   Reloj::duration tope_;
