@@ -127,8 +127,9 @@ class Contador {
   bool Viable(int turno, const Situacion& s);
   bool Viable(int turno, const Situacion& s, const Llave& llave, std::size_t hash);
   // Calls `hijo(despues, maneras, jugada)` for each way of placing the piece of `turno` that
-  // keeps every row within reach of its score.
-  template <typename Hijo>
+  // keeps every row within reach of its score; `kPorJugada` tells apart ways that lead to the same
+  // situation, for drawing a code.
+  template <bool kPorJugada = false, typename Hijo>
   void Colocar(int turno, const Situacion& s, Hijo&& hijo) const;
   bool Posible(int siguiente, Situacion& s, int porLlenar) const;
   bool Alcanzable(int turno, const Situacion& s) const;
@@ -154,6 +155,7 @@ class Contador {
     std::size_t hash;
   };
   std::array<std::vector<Siguiente>, kMaxFichas + 1> siguientes_;
+  mutable std::vector<std::pair<Situacion, Cuenta>> hojas_;  // a placing's next situations
   std::array<std::vector<Siguiente>, kMaxFichas + 1> siguientesViables_;
   Memoria viables_;  // 1 when some code completes the situation, 2 when none does
   Reloj::time_point empezada_ = Reloj::now();
@@ -167,7 +169,7 @@ class Contador {
 // A piece takes some of the free positions where rows hold it, in place for them; some of the
 // free positions that no longer matter; and promises some copies to positions that still do.
 // Then the positions that only it still mattered to stop mattering.
-template <typename Hijo>
+template <bool kPorJugada, typename Hijo>
 void Contador::Colocar(int turno, const Situacion& s, Hijo&& hijo) const {
   const Turno& t = turnos_[static_cast<std::size_t>(turno)];
   // No row may get more in common than its score: that caps the piece's copies.
@@ -185,25 +187,46 @@ void Contador::Colocar(int turno, const Situacion& s, Hijo&& hijo) const {
   // kind of promise once, as many times as there are promises of that kind). The copies still
   // promised must fit the positions that go on mattering, so some of those stopping must take one.
   const auto quedan = static_cast<Mascara>(s.libres & ~t.mueren);
+  // The promises as they stand once the positions are shared out; false when one no longer fits.
+  auto terminar = [&](Situacion& d) {
+    int siguen = 0;
+    for (int i = 0; i < d.esperando; ++i) {
+      Promesa p = d.promesas[static_cast<std::size_t>(i)];
+      p.vetadas &= d.libres;  // a taken position is out of reach anyway: alike situations meet
+      if (p.copias > Unos(static_cast<Mascara>(d.libres & ~p.vetadas))) {
+        return false;
+      }
+      if (p.copias > 0) {
+        d.promesas[static_cast<std::size_t>(siguen++)] = p;
+      }
+    }
+    std::fill(d.promesas.begin() + siguen, d.promesas.end(), Promesa{});
+    d.esperando = static_cast<std::int8_t>(siguen);
+    std::sort(d.promesas.begin(), d.promesas.begin() + siguen);
+    return true;
+  };
   auto repartir = [&](auto& self, Situacion& d, Mascara mueren, int prometidas,
                       Cuenta maneras) -> void {
     if (mueren == 0) {
       d.libres = static_cast<Mascara>(d.libres & quedan);
-      int siguen = 0;
-      for (int i = 0; i < d.esperando; ++i) {
-        Promesa p = d.promesas[static_cast<std::size_t>(i)];
-        p.vetadas &= d.libres;  // a taken position is out of reach anyway: alike situations meet
-        if (p.copias > Unos(static_cast<Mascara>(d.libres & ~p.vetadas))) {
+      if constexpr (kPorJugada) {
+        if (terminar(d)) {
+          hijo(d, maneras, jugada);
+        }
+        return;
+      }
+      // Sharing the same copies out over other positions leads to the same situation: it is
+      // told once, with all its ways.
+      for (auto& [hoja, suyas] : hojas_) {
+        if (hoja.abiertas == d.abiertas &&
+            std::equal(hoja.promesas.begin(), hoja.promesas.begin() + d.esperando,
+                       d.promesas.begin(),
+                       [](const Promesa& a, const Promesa& b) { return a.copias == b.copias; })) {
+          suyas += maneras;
           return;
         }
-        if (p.copias > 0) {
-          d.promesas[static_cast<std::size_t>(siguen++)] = p;
-        }
       }
-      std::fill(d.promesas.begin() + siguen, d.promesas.end(), Promesa{});
-      d.esperando = siguen;
-      std::sort(d.promesas.begin(), d.promesas.begin() + siguen);
-      hijo(d, maneras, jugada);
+      hojas_.emplace_back(d, maneras);
       return;
     }
     const int q = std::countr_zero(mueren);
@@ -260,8 +283,14 @@ void Contador::Colocar(int turno, const Situacion& s, Hijo&& hijo) const {
     jugada.enSitio = enSitio;
     jugada.sueltas = sueltas;
     jugada.prometidas = prometidas;
+    hojas_.clear();
     repartir(repartir, d, static_cast<Mascara>(d.libres & t.mueren), enEspera,
              Combinaciones(s.abiertas, sueltas));
+    for (auto& [hoja, maneras] : hojas_) {
+      if (terminar(hoja)) {
+        hijo(hoja, maneras, jugada);
+      }
+    }
     return true;
   };
   // Each set of positions where it stands in place, taken once; then the other copies.

@@ -47,7 +47,7 @@ std::vector<int> Contador::Elegir(const std::function<double()>& azar) {
     Jugada jugada;
     Situacion despues;
     bool elegida = false;
-    Colocar(turno, s, [&](const Situacion& d, Cuenta maneras, const Jugada& j) {
+    Colocar<true>(turno, s, [&](const Situacion& d, Cuenta maneras, const Jugada& j) {
       const Cuenta codigos = elegida ? 0 : maneras * Completar(turno + 1, d);
       if (objetivo >= codigos) {
         objetivo -= codigos;
