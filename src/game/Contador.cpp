@@ -311,15 +311,17 @@ class Empaque {
   int desde_ = 0;
 };
 
-// The turn, the free positions, and what each row has gained, in place and in common together.
+// The turn, the free positions, and what each row has gained, in place and in common together;
+// only the rows with pieces still to come: the others have been forgotten.
 template <typename E>
 void Contador::Situar(E& e, int turno, const Situacion& s) const {
   e.Poner(static_cast<unsigned>(turno + 1), 5);  // never zero: an all-zero key is an empty slot
   e.Poner(s.libres, kMaxCasillas);
   e.Poner(static_cast<unsigned>(s.abiertas), 4);
-  for (std::size_t r = 0; r < filas_.size(); ++r) {
-    const Fila& fila = filas_[r];
-    e.Poner(static_cast<unsigned>((s.ganado[r] & 15) * (fila.comunes + 1) + (s.ganado[r] >> 4)),
+  for (int r : turnos_[static_cast<std::size_t>(turno)].activas) {
+    const auto ri = static_cast<std::size_t>(r);
+    const Fila& fila = filas_[ri];
+    e.Poner(static_cast<unsigned>((s.ganado[ri] & 15) * (fila.comunes + 1) + (s.ganado[ri] >> 4)),
             fila.bits);
   }
 }
