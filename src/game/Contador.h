@@ -216,10 +216,9 @@ void Contador::Colocar(int turno, const Situacion& s, Hijo&& hijo) const {
         return;
       }
       // Sharing the same copies out over other positions leads to the same situation: it is
-      // told once, with all its ways.
+      // told once, with all its ways. The same copies left means as many positions left open.
       for (auto& [hoja, suyas] : hojas_) {
-        if (hoja.abiertas == d.abiertas &&
-            std::equal(hoja.promesas.begin(), hoja.promesas.begin() + d.esperando,
+        if (std::equal(hoja.promesas.begin(), hoja.promesas.begin() + d.esperando,
                        d.promesas.begin(),
                        [](const Promesa& a, const Promesa& b) { return a.copias == b.copias; })) {
           suyas += maneras;
