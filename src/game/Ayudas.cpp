@@ -19,7 +19,7 @@ bool Juego::Fijar(int p, int casilla) {
   if (fijas == NumCasillas - 1) {
     plataforma_.Mensaje(textos::kFijarTodas, Icono::Exclamacion, Botones::Ok);
     cursor.modo = ModoCursor::Colocar;
-    cursor.visible = false;
+    cursor.enTablero = false;
     // "OK" only sends a complete row.
     okHabilitado = FilaCompleta();
     return false;

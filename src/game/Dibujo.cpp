@@ -260,7 +260,7 @@ void Dibujo::Componer(const Estado& e, bool puedeDeshacer) {
     const Elemento& bajo = v.casillas[e.cursor.casilla];
     v.cursor.izquierda = e.cursor.apartado ? 10 : bajo.izquierda;
     v.cursor.arriba = bajo.arriba;
-    v.cursor.visible = e.cursor.visible;
+    v.cursor.visible = e.cursor.enTablero;
     v.cursor.borde = e.cursor.modo == ModoCursor::Fijar ? colores::kRojoClaro : colores::kNegro;
   }
   v.reloj.rotulo = std::to_string(e.segundosReloj);

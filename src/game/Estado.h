@@ -24,8 +24,8 @@ enum class Pintura { Liso, Colores, Gris };
 struct Cursor {
   int casilla = 0;  // the board cell that takes the next piece
   ModoCursor modo = ModoCursor::Colocar;
-  bool visible = false;
-  bool apartado = false;  // taken away by a second press: it stands over no cell
+  bool enTablero = false;  // it stands over a cell of the row being played, ready for a piece
+  bool apartado = false;   // taken away by a second press: it stands over no cell
   friend bool operator==(const Cursor&, const Cursor&) = default;
 };
 

@@ -18,7 +18,7 @@ void Juego::PulsarCasilla(int k, int boton) {
   const ModoCursor modo = boton == kBotonIzquierdo ? ModoCursor::Colocar : ModoCursor::Fijar;
   if (!cursor.apartado && cursor.casilla == k && cursor.modo == modo) {
     // A second press in the same mode takes the cursor away.
-    cursor.visible = false;
+    cursor.enTablero = false;
     cursor.apartado = true;
     return;
   }
@@ -39,7 +39,7 @@ void Juego::PulsarFicha(int p, int boton) {
     plataforma_.MostrarMenuQuitar();
     return;
   }
-  if (!cursor.visible || !FilaEnJuego()) {
+  if (!cursor.enTablero || !FilaEnJuego()) {
     return;
   }
   PonerEn(cursor.casilla, p);
@@ -69,7 +69,7 @@ bool Juego::FilaCompleta() const {
 
 void Juego::CursorEn(int k) {
   cursor.casilla = k;
-  cursor.visible = true;
+  cursor.enTablero = true;
   cursor.apartado = false;
   dibujo_.Anotar({Suceso::Tipo::CursorPuesto});
 }
@@ -81,7 +81,7 @@ void Juego::AvanzarCursor() {
   const auto libre = std::find(fila.begin() + 1, fila.end(), 0);
   if (libre == fila.end()) {
     okHabilitado = true;
-    cursor.visible = false;
+    cursor.enTablero = false;
     return;
   }
   CursorEn(Casilla(FilaActual, static_cast<int>(libre - fila.begin())));
@@ -133,7 +133,7 @@ void Juego::Enviar() {
   if (libre == nueva.end()) {
     // Every position of the new row is already filled: it opens ready to send.
     okHabilitado = true;
-    cursor.visible = false;
+    cursor.enTablero = false;
     return;
   }
   CursorEn(Casilla(FilaActual, static_cast<int>(libre - nueva.begin())));

@@ -71,7 +71,7 @@ void Juego::ConstruirTablero() {
   FijaEnColumna.assign(static_cast<std::size_t>(NumCasillas) + 1, 0);
   FilaActual = 1;
   cursor.casilla = 1;  // the new board stacks the cursor over its cells itself
-  cursor.visible = true;
+  cursor.enTablero = true;
   cursor.apartado = false;
   // A won game leaves "OK" enabled; a new board's first row is empty and cannot be sent.
   okHabilitado = false;
