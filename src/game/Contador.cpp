@@ -248,8 +248,27 @@ Situacion Proyectar(const Situacion& s) {
 
 // A quick first answer that spares the count the situations that lead nowhere: it has far fewer
 // situations to go through, and stops at the first code it finds.
+// The situations that follow `s`, as `preparar` makes them, each keyed with its slot in `memoria`
+// fetched ahead: most of a large count goes in waiting for its tables. Those after the last
+// piece are not keyed: what follows them is known without a table.
+template <typename Preparar, typename Clavar>
+const std::vector<Contador::Siguiente>& Contador::Siguientes(
+    int turno, const Situacion& s, Preparar&& preparar, Clavar&& clave, const Memoria& memoria,
+    std::vector<Siguiente>& siguientes) const {
+  siguientes.clear();
+  Colocar(turno, s, [&](const Situacion& despues, Cuenta maneras, const Jugada&) {
+    Siguiente& siguiente = siguientes.emplace_back(Siguiente{preparar(despues), maneras, {}, 0});
+    if (!TodasColocadas(turno + 1)) {
+      siguiente.llave = clave(turno + 1, siguiente.despues);
+      siguiente.hash = memoria.Hash(siguiente.llave);
+      memoria.Anticipar(siguiente.hash);
+    }
+  });
+  return siguientes;
+}
+
 bool Contador::Viable(int turno, const Situacion& s) {
-  if (turno == static_cast<int>(turnos_.size())) {
+  if (TodasColocadas(turno)) {
     return s.esperando == 0 &&
            Relleno(otrasPiezas_.size(), s.abiertas + Unos(s.libres), repetidos_) > 0;
   }
@@ -264,25 +283,14 @@ bool Contador::Viable(int turno, const Situacion& s, const Llave& llave, std::si
   Vigilar();
   bool viable = false;
   if (Alcanzable(turno, s)) {
-    if (turno + 1 == static_cast<int>(turnos_.size())) {
-      Colocar(turno, s, [&](const Situacion& despues, Cuenta, const Jugada&) {
-        viable = viable || Viable(turno + 1, Proyectar(despues));
-      });
-    } else {
-      // As for the count, the next situations' slots are fetched ahead.
-      std::vector<Siguiente>& siguientes = siguientesViables_[static_cast<std::size_t>(turno)];
-      siguientes.clear();
-      Colocar(turno, s, [&](const Situacion& despues, Cuenta, const Jugada&) {
-        const Situacion proyectada = Proyectar(despues);
-        const Llave clave = ClaveViable(turno + 1, proyectada);
-        const std::size_t h = viables_.Hash(clave);
-        viables_.Anticipar(h);
-        siguientes.push_back({proyectada, 0, clave, h});
-      });
-      for (std::size_t i = 0; i < siguientes.size() && !viable && !cortado_; ++i) {
-        const Siguiente& siguiente = siguientes[i];
-        viable = Viable(turno + 1, siguiente.despues, siguiente.llave, siguiente.hash);
-      }
+    const std::vector<Siguiente>& siguientes = Siguientes(
+        turno, s, Proyectar, [this](int t, const Situacion& d) { return ClaveViable(t, d); },
+        viables_, siguientesViables_[static_cast<std::size_t>(turno)]);
+    for (std::size_t i = 0; i < siguientes.size() && !viable && !cortado_; ++i) {
+      const Siguiente& siguiente = siguientes[i];
+      viable = TodasColocadas(turno + 1)
+                   ? Viable(turno + 1, siguiente.despues)
+                   : Viable(turno + 1, siguiente.despues, siguiente.llave, siguiente.hash);
     }
   }
   viables_.Guardar(llave, viable ? 1 : 2);
@@ -364,7 +372,7 @@ void Contador::Vigilar() {
 }
 
 Cuenta Contador::Completar(int turno, const Situacion& s) {
-  if (turno == static_cast<int>(turnos_.size())) {
+  if (TodasColocadas(turno)) {
     return s.esperando == 0 ? Relleno(otrasPiezas_.size(), s.abiertas + Unos(s.libres), repetidos_)
                             : 0;
   }
@@ -379,25 +387,16 @@ Cuenta Contador::Completar(int turno, const Situacion& s, const Llave& llave, st
   Vigilar();
   Cuenta total = 0;
   if (Viable(turno, Proyectar(s))) {
-    if (turno + 1 == static_cast<int>(turnos_.size())) {
-      Colocar(turno, s, [&](const Situacion& despues, Cuenta maneras, const Jugada&) {
-        total += maneras * Completar(turno + 1, despues);
-      });
-    } else {
-      // Most of the time goes in waiting for the table, so the slots are fetched ahead.
-      std::vector<Siguiente>& siguientes = siguientes_[static_cast<std::size_t>(turno)];
-      siguientes.clear();
-      Colocar(turno, s, [&](const Situacion& despues, Cuenta maneras, const Jugada&) {
-        const Llave clave = Clave(turno + 1, despues);
-        const std::size_t h = cuentas_.Hash(clave);
-        cuentas_.Anticipar(h);
-        siguientes.push_back({despues, maneras, clave, h});
-      });
-      for (std::size_t i = 0; i < siguientes.size() && !cortado_; ++i) {
-        const Siguiente& siguiente = siguientes[i];
-        total += siguiente.maneras *
-                 Completar(turno + 1, siguiente.despues, siguiente.llave, siguiente.hash);
-      }
+    const std::vector<Siguiente>& siguientes = Siguientes(
+        turno, s, [](const Situacion& d) { return d; },
+        [this](int t, const Situacion& d) { return Clave(t, d); }, cuentas_,
+        siguientes_[static_cast<std::size_t>(turno)]);
+    for (std::size_t i = 0; i < siguientes.size() && !cortado_; ++i) {
+      const Siguiente& siguiente = siguientes[i];
+      total += siguiente.maneras *
+               (TodasColocadas(turno + 1)
+                    ? Completar(turno + 1, siguiente.despues)
+                    : Completar(turno + 1, siguiente.despues, siguiente.llave, siguiente.hash));
     }
   }
   if (cortado_) {

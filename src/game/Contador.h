@@ -103,6 +103,13 @@ class Contador {
 
  private:
   using Llave = Memoria::Clave;
+  // A situation that follows the one being looked at, keyed and with its slot fetched; per turn.
+  struct Siguiente {
+    Situacion despues;
+    Cuenta maneras;
+    Llave llave;
+    std::size_t hash;
+  };
   struct Fila {
     int muertos = 0;
     int comunes = 0;  // right pieces, in place or not
@@ -131,6 +138,12 @@ class Contador {
   // situation, for drawing a code.
   template <bool kPorJugada = false, typename Hijo>
   void Colocar(int turno, const Situacion& s, Hijo&& hijo) const;
+  template <typename Preparar, typename Clavar>
+  const std::vector<Siguiente>& Siguientes(int turno, const Situacion& s, Preparar&& preparar,
+                                           Clavar&& clave, const Memoria& memoria,
+                                           std::vector<Siguiente>& siguientes) const;
+  // Whether every piece is placed before `turno`.
+  bool TodasColocadas(int turno) const { return turno == static_cast<int>(turnos_.size()); }
   bool Posible(int siguiente, Situacion& s, int porLlenar) const;
   bool Alcanzable(int turno, const Situacion& s) const;
   Llave Clave(int turno, const Situacion& s) const;
@@ -146,14 +159,6 @@ class Contador {
   std::vector<int> otrasPiezas_;  // the pieces no row holds
   Situacion inicio_;
   Memoria cuentas_;
-  // Per turn, the situations that follow the one being counted: their slots are fetched all
-  // together before they are looked up.
-  struct Siguiente {
-    Situacion despues;
-    Cuenta maneras;
-    Llave llave;
-    std::size_t hash;
-  };
   std::array<std::vector<Siguiente>, kMaxFichas + 1> siguientes_;
   mutable std::vector<std::pair<Situacion, Cuenta>> hojas_;  // a placing's next situations
   std::array<std::vector<Siguiente>, kMaxFichas + 1> siguientesViables_;
