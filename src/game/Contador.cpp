@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <limits>
+#include <system_error>
+#include <thread>
 
 namespace quorbel::posibles {
 
@@ -50,12 +52,14 @@ int Situacion::Prometidas() const {
 }
 
 Contador::Contador(int casillas, bool repetidos, std::span<const FilaPuntuada> filas, int fichas,
-                   Reloj::duration tope, const std::function<void()>& alTardar)
+                   Reloj::duration tope, const std::function<void()>& alTardar,
+                   const Reparto& reparto)
     : casillas_(casillas),
       repetidos_(repetidos),
       filas_(filas.size()),
       cuentas_(Palabras(filas, kBitsPromesas)),
       viables_(Palabras(filas, 4)),
+      reparto_(reparto),
       tope_(tope),
       alTardar_(alTardar) {
   Ordenar(filas, fichas);
@@ -254,9 +258,9 @@ Situacion Proyectar(const Situacion& s) {
 template <typename Preparar, typename Clavar>
 const std::vector<Contador::Siguiente>& Contador::Siguientes(
     int turno, const Situacion& s, Preparar&& preparar, Clavar&& clave, const Memoria& memoria,
-    std::vector<Siguiente>& siguientes) const {
+    Hojas& hojas, std::vector<Siguiente>& siguientes) const {
   siguientes.clear();
-  Colocar(turno, s, [&](const Situacion& despues, Cuenta maneras, const Jugada&) {
+  Colocar(turno, s, hojas, [&](const Situacion& despues, Cuenta maneras, const Jugada&) {
     Siguiente& siguiente = siguientes.emplace_back(Siguiente{preparar(despues), maneras, {}, 0});
     if (!TodasColocadas(turno + 1)) {
       siguiente.llave = clave(turno + 1, siguiente.despues);
@@ -267,33 +271,37 @@ const std::vector<Contador::Siguiente>& Contador::Siguientes(
   return siguientes;
 }
 
-bool Contador::Viable(int turno, const Situacion& s) {
+bool Contador::Viable(Obrero& o, int turno, const Situacion& s) {
   if (TodasColocadas(turno)) {
     return s.esperando == 0 &&
            Relleno(otrasPiezas_.size(), s.abiertas + Unos(s.libres), repetidos_) > 0;
   }
   const Llave llave = ClaveViable(turno, s);
-  return Viable(turno, s, llave, viables_.Hash(llave));
+  return Viable(o, turno, s, llave, viables_.Hash(llave));
 }
 
-bool Contador::Viable(int turno, const Situacion& s, const Llave& llave, std::size_t hash) {
+bool Contador::Viable(Obrero& o, int turno, const Situacion& s, const Llave& llave,
+                      std::size_t hash) {
   if (const Cuenta* hecha = viables_.Buscar(llave, hash)) {
     return *hecha == 1;
   }
-  Vigilar();
+  Vigilar(o);
   bool viable = false;
   if (Alcanzable(turno, s)) {
     const std::vector<Siguiente>& siguientes = Siguientes(
         turno, s, Proyectar, [this](int t, const Situacion& d) { return ClaveViable(t, d); },
-        viables_, siguientesViables_[static_cast<std::size_t>(turno)]);
-    for (std::size_t i = 0; i < siguientes.size() && !viable && !cortado_; ++i) {
-      const Siguiente& siguiente = siguientes[i];
+        viables_, o.hojas, o.siguientesViables[static_cast<std::size_t>(turno)]);
+    for (std::size_t i = 0; i < siguientes.size() && !viable && !Parado(o); ++i) {
+      const Siguiente& siguiente = siguientes[o.alReves ? siguientes.size() - 1 - i : i];
       viable = TodasColocadas(turno + 1)
-                   ? Viable(turno + 1, siguiente.despues)
-                   : Viable(turno + 1, siguiente.despues, siguiente.llave, siguiente.hash);
+                   ? Viable(o, turno + 1, siguiente.despues)
+                   : Viable(o, turno + 1, siguiente.despues, siguiente.llave, siguiente.hash);
     }
   }
-  viables_.Guardar(llave, viable ? 1 : 2);
+  if (Parado(o) && !viable) {
+    return false;  // not looked at to the end: nothing known
+  }
+  Guardar(viables_, llave, viable ? 1 : 2);
   return viable;
 }
 
@@ -354,55 +362,170 @@ Contador::Llave Contador::ClaveViable(int turno, const Situacion& s) const {
 }
 
 // The count's safety nets: it tells once when it keeps the player waiting, and gives up past its
-// time or past the room a game may take.
-void Contador::Vigilar() {
-  if (++llamadas_ % 1024 != 0) {
+// time or past the room a game may take. Counted long enough alone, it stops to share the count
+// out; shared, each thread waits here while a table grows.
+void Contador::Vigilar(Obrero& o) {
+  if (barrera_ != nullptr && crecer_.load(std::memory_order_relaxed)) {
+    barrera_->arrive_and_wait();  // one thread makes the room
+    for (Memoria* memoria : mudanzas_) {
+      memoria->Mudar();
+    }
+    barrera_->arrive_and_wait();  // one thread lets the old room go
+  }
+  if (++o.llamadas % 1024 != 0) {
     return;
   }
   const Reloj::duration pasado = Reloj::now() - empezada_;
-  if (!avisado_ && pasado >= std::chrono::milliseconds(100)) {
+  if (o.principal && !avisado_ && pasado >= std::chrono::milliseconds(100)) {
     avisado_ = true;
     if (alTardar_) {
       alTardar_();
     }
   }
   constexpr std::size_t kMaxSituaciones = std::size_t{1} << 22;  // some 300 MB of room
-  cortado_ =
-      cortado_ || pasado >= tope_ || cuentas_.Llenas() + viables_.Llenas() >= kMaxSituaciones;
+  const std::size_t situaciones = cuentas_.Llenas() + viables_.Llenas();
+  if (pasado >= tope_ || situaciones >= kMaxSituaciones) {
+    cortado_.store(true, std::memory_order_relaxed);
+  }
+  if (puedeRepartir_ && situaciones >= reparto_.aSolas) {
+    aRepartir_ = true;
+  }
 }
 
-Cuenta Contador::Completar(int turno, const Situacion& s) {
+// Alone, a table grows as it fills; shared, it asks the threads to stand still for it.
+void Contador::Guardar(Memoria& memoria, const Llave& llave, Cuenta valor) {
+  if (barrera_ == nullptr) {
+    memoria.Guardar(llave, valor);
+    return;
+  }
+  memoria.Compartir(llave, valor);
+  if (memoria.PorCrecer()) {
+    crecer_.store(true, std::memory_order_relaxed);
+  }
+}
+
+void Contador::AcabarMudanzas() {
+  for (Memoria* memoria : mudanzas_) {
+    memoria->AcabarMudanza();
+  }
+  mudanzas_.clear();
+  mudando_ = false;
+  crecer_.store(false, std::memory_order_relaxed);
+}
+
+Cuenta Contador::Total() {
+  if (reparto_.hilos > 1 && reparto_.aSolas == 0) {
+    return Repartida();
+  }
+  puedeRepartir_ = reparto_.hilos > 1;
+  const Cuenta total = Completar(principal_, 0, inicio_);
+  puedeRepartir_ = false;
+  if (!aRepartir_ || Cortado()) {
+    return total;
+  }
+  aRepartir_ = false;
+  return Repartida();
+}
+
+// Every thread counts the whole from the start, each taking the next situations in its own
+// order, and finds in the tables what the others have counted. The asking thread's count is the
+// answer; the others stop once it has it.
+Cuenta Contador::Repartida() {
+  // A table grows in two steps, with every thread waiting between them.
+  Barrera barrera(static_cast<std::ptrdiff_t>(reparto_.hilos), [this]() noexcept {
+    if (mudando_) {
+      AcabarMudanzas();
+      return;
+    }
+    mudando_ = true;
+    for (Memoria* memoria : {&cuentas_, &viables_}) {
+      if (!memoria->PorCrecer()) {
+        continue;
+      }
+      try {
+        memoria->EmpezarMudanza();
+        mudanzas_.push_back(memoria);
+      } catch (...) {  // no room for more: the count gives up, as past its room
+        cortado_.store(true, std::memory_order_relaxed);
+      }
+    }
+  });
+  mudanzas_.reserve(2);
+  barrera_ = &barrera;
+  std::vector<std::thread> hilos;
+  // However the asking thread leaves, the others stop and are waited for.
+  struct Fin {
+    Contador& c;
+    std::vector<std::thread>& hilos;
+    ~Fin() {
+      c.terminado_.store(true, std::memory_order_relaxed);
+      c.barrera_->arrive_and_drop();
+      for (std::thread& h : hilos) {
+        h.join();
+      }
+      c.barrera_ = nullptr;
+      if (c.mudando_) {  // the last thread left between the two steps: the asking one ends it
+        for (Memoria* memoria : c.mudanzas_) {
+          memoria->Mudar();
+        }
+        c.AcabarMudanzas();
+      }
+      c.crecer_.store(false, std::memory_order_relaxed);
+    }
+  } fin{*this, hilos};
+  for (unsigned i = 1; i < reparto_.hilos; ++i) {
+    try {
+      hilos.emplace_back([this, i] {
+        Obrero o;
+        o.principal = false;
+        o.alReves = i % 2 == 1;
+        try {
+          Completar(o, 0, inicio_);
+        } catch (...) {  // out of memory: the count gives up, as past its room
+          cortado_.store(true, std::memory_order_relaxed);
+        }
+        barrera_->arrive_and_drop();
+      });
+    } catch (const std::system_error&) {  // no thread to be had: one fewer to wait for
+      barrera_->arrive_and_drop();
+    }
+  }
+  return Completar(principal_, 0, inicio_);
+}
+
+Cuenta Contador::Completar(Obrero& o, int turno, const Situacion& s) {
   if (TodasColocadas(turno)) {
     return s.esperando == 0 ? Relleno(otrasPiezas_.size(), s.abiertas + Unos(s.libres), repetidos_)
                             : 0;
   }
   const Llave llave = Clave(turno, s);
-  return Completar(turno, s, llave, cuentas_.Hash(llave));
+  return Completar(o, turno, s, llave, cuentas_.Hash(llave));
 }
 
-Cuenta Contador::Completar(int turno, const Situacion& s, const Llave& llave, std::size_t hash) {
+Cuenta Contador::Completar(Obrero& o, int turno, const Situacion& s, const Llave& llave,
+                           std::size_t hash) {
   if (const Cuenta* hecha = cuentas_.Buscar(llave, hash)) {
     return *hecha;
   }
-  Vigilar();
+  Vigilar(o);
   Cuenta total = 0;
-  if (Viable(turno, Proyectar(s))) {
+  if (Viable(o, turno, Proyectar(s))) {
     const std::vector<Siguiente>& siguientes = Siguientes(
         turno, s, [](const Situacion& d) { return d; },
-        [this](int t, const Situacion& d) { return Clave(t, d); }, cuentas_,
-        siguientes_[static_cast<std::size_t>(turno)]);
-    for (std::size_t i = 0; i < siguientes.size() && !cortado_; ++i) {
-      const Siguiente& siguiente = siguientes[i];
+        [this](int t, const Situacion& d) { return Clave(t, d); }, cuentas_, o.hojas,
+        o.siguientes[static_cast<std::size_t>(turno)]);
+    for (std::size_t i = 0; i < siguientes.size() && !Parado(o); ++i) {
+      const Siguiente& siguiente = siguientes[o.alReves ? siguientes.size() - 1 - i : i];
       total += siguiente.maneras *
                (TodasColocadas(turno + 1)
-                    ? Completar(turno + 1, siguiente.despues)
-                    : Completar(turno + 1, siguiente.despues, siguiente.llave, siguiente.hash));
+                    ? Completar(o, turno + 1, siguiente.despues)
+                    : Completar(o, turno + 1, siguiente.despues, siguiente.llave, siguiente.hash));
     }
   }
-  if (cortado_) {
+  if (Parado(o)) {
     return total;  // the codes counted so far: fewer than there are, never more
   }
-  cuentas_.Guardar(llave, total);
+  Guardar(cuentas_, llave, total);
   return total;
 }
 

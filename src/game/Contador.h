@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
+#include <barrier>
 #include <bit>
 #include <chrono>
 #include <cstdint>
@@ -12,6 +14,7 @@
 
 #include "Ajustes.h"
 #include "Memoria.h"
+#include "Posibles.h"
 #include "Puntuacion.h"
 
 namespace quorbel::posibles {
@@ -92,17 +95,18 @@ struct Jugada {
 class Contador {
  public:
   Contador(int casillas, bool repetidos, std::span<const FilaPuntuada> filas, int fichas,
-           Reloj::duration tope, const std::function<void()>& alTardar);
+           Reloj::duration tope, const std::function<void()>& alTardar, const Reparto& reparto);
 
-  Cuenta Total() { return Completar(0, inicio_); }
+  Cuenta Total();
   // Draws a code evenly among those counted; empty when there are none.
   std::vector<int> Elegir(const std::function<double()>& azar);
   // Whether the count gave up, past its time or its room: then it is worth nothing.
-  bool Cortado() const { return cortado_; }
+  bool Cortado() const { return cortado_.load(std::memory_order_relaxed); }
   std::size_t Bytes() const { return cuentas_.Bytes() + viables_.Bytes(); }
 
  private:
   using Llave = Memoria::Clave;
+  using Hojas = std::vector<std::pair<Situacion, Cuenta>>;
   // A situation that follows the one being looked at, keyed and with its slot fetched; per turn.
   struct Siguiente {
     Situacion despues;
@@ -127,20 +131,40 @@ class Contador {
   };
 
   void Ordenar(std::span<const FilaPuntuada> filas, int fichas);
+  // What one thread of the count keeps to itself.
+  struct Obrero {
+    bool principal = true;  // the thread that asked for the count: it alone tells of the wait
+    bool alReves = false;   // takes the next situations last first, away from the other thread
+    std::array<std::vector<Siguiente>, kMaxFichas + 1> siguientes;
+    std::array<std::vector<Siguiente>, kMaxFichas + 1> siguientesViables;
+    Hojas hojas;  // a placing's next situations
+    std::uint32_t llamadas = 0;
+  };
+  using Barrera = std::barrier<std::function<void()>>;
+
+  // The count shared out over threads, keeping what was counted alone.
+  Cuenta Repartida();
   // The codes that complete `s` from the piece of `turno` on.
-  Cuenta Completar(int turno, const Situacion& s);
-  Cuenta Completar(int turno, const Situacion& s, const Llave& llave, std::size_t hash);
+  Cuenta Completar(Obrero& o, int turno, const Situacion& s);
+  Cuenta Completar(Obrero& o, int turno, const Situacion& s, const Llave& llave, std::size_t hash);
   // Whether any code could complete `s`, counting promises by their number only.
-  bool Viable(int turno, const Situacion& s);
-  bool Viable(int turno, const Situacion& s, const Llave& llave, std::size_t hash);
+  bool Viable(Obrero& o, int turno, const Situacion& s);
+  bool Viable(Obrero& o, int turno, const Situacion& s, const Llave& llave, std::size_t hash);
+  void Guardar(Memoria& memoria, const Llave& llave, Cuenta valor);
+  void AcabarMudanzas();
+  // Whether this thread should stop where it is, and keep nothing of what it was counting.
+  bool Parado(const Obrero& o) const {
+    return cortado_.load(std::memory_order_relaxed) || aRepartir_ ||
+           (!o.principal && terminado_.load(std::memory_order_relaxed));
+  }
   // Calls `hijo(despues, maneras, jugada)` for each way of placing the piece of `turno` that
   // keeps every row within reach of its score; `kPorJugada` tells apart ways that lead to the same
   // situation, for drawing a code.
   template <bool kPorJugada = false, typename Hijo>
-  void Colocar(int turno, const Situacion& s, Hijo&& hijo) const;
+  void Colocar(int turno, const Situacion& s, Hojas& hojas, Hijo&& hijo) const;
   template <typename Preparar, typename Clavar>
   const std::vector<Siguiente>& Siguientes(int turno, const Situacion& s, Preparar&& preparar,
-                                           Clavar&& clave, const Memoria& memoria,
+                                           Clavar&& clave, const Memoria& memoria, Hojas& hojas,
                                            std::vector<Siguiente>& siguientes) const;
   // Whether every piece is placed before `turno`.
   bool TodasColocadas(int turno) const { return turno == static_cast<int>(turnos_.size()); }
@@ -150,7 +174,7 @@ class Contador {
   Llave ClaveViable(int turno, const Situacion& s) const;
   template <typename Empaque>
   void Situar(Empaque& e, int turno, const Situacion& s) const;
-  void Vigilar();
+  void Vigilar(Obrero& o);
 
   int casillas_;
   bool repetidos_;
@@ -159,23 +183,29 @@ class Contador {
   std::vector<int> otrasPiezas_;  // the pieces no row holds
   Situacion inicio_;
   Memoria cuentas_;
-  std::array<std::vector<Siguiente>, kMaxFichas + 1> siguientes_;
-  mutable std::vector<std::pair<Situacion, Cuenta>> hojas_;  // a placing's next situations
-  std::array<std::vector<Siguiente>, kMaxFichas + 1> siguientesViables_;
   Memoria viables_;  // 1 when some code completes the situation, 2 when none does
+  // Written all the time by the asking thread: on lines of its own, away from what the others read.
+  alignas(64) Obrero principal_;
+  alignas(64) Reparto reparto_;
+  bool puedeRepartir_ = false;           // counting alone, and may share the count out
+  bool aRepartir_ = false;               // counted long enough alone: time to share it out
+  std::atomic<bool> terminado_ = false;  // the asking thread has its count: the others stop
+  std::atomic<bool> crecer_ = false;     // a table wants more room: every thread waits for it
+  Barrera* barrera_ = nullptr;           // where the threads wait while it grows
+  std::vector<Memoria*> mudanzas_;       // the tables growing
+  bool mudando_ = false;                 // between the two steps of growing
   Reloj::time_point empezada_ = Reloj::now();
   Reloj::duration tope_;
   const std::function<void()>& alTardar_;
   bool avisado_ = false;
-  bool cortado_ = false;
-  std::uint32_t llamadas_ = 0;
+  std::atomic<bool> cortado_ = false;
 };
 
 // A piece takes some of the free positions where rows hold it, in place for them; some of the
 // free positions that no longer matter; and promises some copies to positions that still do.
 // Then the positions that only it still mattered to stop mattering.
 template <bool kPorJugada, typename Hijo>
-void Contador::Colocar(int turno, const Situacion& s, Hijo&& hijo) const {
+void Contador::Colocar(int turno, const Situacion& s, Hojas& hojas, Hijo&& hijo) const {
   const Turno& t = turnos_[static_cast<std::size_t>(turno)];
   // No row may get more in common than its score: that caps the piece's copies.
   int copias = repetidos_ ? casillas_ : 1;
@@ -222,7 +252,7 @@ void Contador::Colocar(int turno, const Situacion& s, Hijo&& hijo) const {
       }
       // Sharing the same copies out over other positions leads to the same situation: it is
       // told once, with all its ways. The same copies left means as many positions left open.
-      for (auto& [hoja, suyas] : hojas_) {
+      for (auto& [hoja, suyas] : hojas) {
         if (std::equal(hoja.promesas.begin(), hoja.promesas.begin() + d.esperando,
                        d.promesas.begin(),
                        [](const Promesa& a, const Promesa& b) { return a.copias == b.copias; })) {
@@ -230,7 +260,7 @@ void Contador::Colocar(int turno, const Situacion& s, Hijo&& hijo) const {
           return;
         }
       }
-      hojas_.emplace_back(d, maneras);
+      hojas.emplace_back(d, maneras);
       return;
     }
     const int q = std::countr_zero(mueren);
@@ -287,10 +317,10 @@ void Contador::Colocar(int turno, const Situacion& s, Hijo&& hijo) const {
     jugada.enSitio = enSitio;
     jugada.sueltas = sueltas;
     jugada.prometidas = prometidas;
-    hojas_.clear();
+    hojas.clear();
     repartir(repartir, d, static_cast<Mascara>(d.libres & t.mueren), enEspera,
              Combinaciones(s.abiertas, sueltas));
-    for (auto& [hoja, maneras] : hojas_) {
+    for (auto& [hoja, maneras] : hojas) {
       if (terminar(hoja)) {
         hijo(hoja, maneras, jugada);
       }

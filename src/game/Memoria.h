@@ -5,10 +5,12 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <new>
+#include <thread>
 #include <utility>
 
 namespace quorbel {
@@ -64,43 +66,104 @@ class Bloque {
 };
 
 // Counts by key, with open addressing. A key takes as many words as the count needs, up to
-// `kMaxPalabras`; the words past those are left zero. A key of all zeros stands for an empty
-// slot, so no key may be all zeros.
+// `kMaxPalabras`; the words past those are left zero. A slot whose first word is zero is empty,
+// so no key may start with a zero word.
+// Several threads may look up and keep keys at once; only growing the room needs them all to
+// stand still. A slot is claimed through its first word, and shown with it once it is written.
 class Memoria {
  public:
   static constexpr std::size_t kMaxPalabras = 6;
   using Clave = std::array<std::uint64_t, kMaxPalabras>;
 
-  explicit Memoria(std::size_t palabras) : palabras_(palabras) { Crecer(std::size_t{1} << 10); }
+  explicit Memoria(std::size_t palabras)
+      : palabras_(palabras),
+        bloque_(kPrimeras * (palabras + 1) * sizeof(std::uint64_t)),
+        ranuras_(static_cast<std::uint64_t*>(bloque_.Datos())),
+        mascara_(kPrimeras - 1) {}
   // Where a key goes, so that its slot can be fetched before it is looked up.
   std::size_t Hash(const Clave& clave) const { return Hash(clave.data()); }
   void Anticipar(std::size_t hash) const { __builtin_prefetch(Ranura(hash & mascara_)); }
   const std::uint64_t* Buscar(const Clave& clave) const { return Buscar(clave, Hash(clave)); }
   const std::uint64_t* Buscar(const Clave& clave, std::size_t hash) const {
     for (std::size_t i = hash & mascara_;; i = (i + 1) & mascara_) {
-      const std::uint64_t* ranura = Ranura(i);
-      if (Vacia(ranura)) {
+      std::uint64_t* ranura = Ranura(i);
+      const std::uint64_t primera = Primera(ranura);
+      if (primera == 0) {
         return nullptr;
       }
-      if (std::equal(ranura, ranura + palabras_, clave.begin())) {
+      if (primera == clave[0] && std::equal(ranura + 1, ranura + palabras_, clave.begin() + 1)) {
         return ranura + palabras_;
       }
     }
   }
+  // Keeps a count, growing the room first when it is half full: for one thread alone.
   void Guardar(const Clave& clave, std::uint64_t valor) {
-    if (2 * (llenas_ + 1) > mascara_ + 1) {
-      Crecer(2 * (mascara_ + 1));
+    if (PorCrecer()) {
+      EmpezarMudanza();
+      Mudar();
+      AcabarMudanza();
     }
     Meter(clave.data(), valor);
   }
-  std::size_t Llenas() const { return llenas_; }
+  // Keeps a count while other threads may do the same; the room does not grow, so it may be
+  // left out past three quarters full. A key kept twice is kept once.
+  void Compartir(const Clave& clave, std::uint64_t valor) {
+    if (4 * (llenas_.load(std::memory_order_relaxed) + 1) <= 3 * (mascara_ + 1)) {
+      Meter(clave.data(), valor);
+    }
+  }
+  // Whether the room is half full and should grow before long.
+  bool PorCrecer() const { return 2 * (Llenas() + 1) > mascara_ + 1; }
+  // Growing while shared: one thread doubles the room, every thread then moves the old slots a
+  // block at a time, and one thread lets the old room go. No other use of the room meanwhile.
+  void EmpezarMudanza() {
+    const std::size_t ranuras = 2 * (mascara_ + 1);
+    viejo_ = std::exchange(bloque_, Bloque(ranuras * (palabras_ + 1) * sizeof(std::uint64_t)));
+    viejas_ = std::exchange(ranuras_, static_cast<std::uint64_t*>(bloque_.Datos()));
+    cuantasViejas_ = mascara_ + 1;
+    mascara_ = ranuras - 1;
+    llenas_ = 0;
+    mudadas_ = 0;
+  }
+  void Mudar() {
+    constexpr std::size_t kTrozo = 4096;
+    for (std::size_t desde = mudadas_.fetch_add(kTrozo); desde < cuantasViejas_;
+         desde = mudadas_.fetch_add(kTrozo)) {
+      for (std::size_t i = desde; i < std::min(desde + kTrozo, cuantasViejas_); ++i) {
+        const std::uint64_t* ranura = viejas_ + i * (palabras_ + 1);
+        if (ranura[0] != 0) {
+          Meter(ranura, ranura[palabras_]);
+        }
+      }
+    }
+  }
+  void AcabarMudanza() {
+    viejo_ = Bloque();
+    viejas_ = nullptr;
+    cuantasViejas_ = 0;
+  }
+  std::size_t Llenas() const { return llenas_.load(std::memory_order_relaxed); }
   std::size_t Bytes() const { return bloque_.Bytes(); }
 
  private:
+  static constexpr std::size_t kPrimeras = 1024;  // slots to start with
+  // Stands in a slot's first word while its key is being written.
+  static constexpr std::uint64_t kReservada = ~std::uint64_t{0};
+
   // A slot is the key's words, then its count.
   std::uint64_t* Ranura(std::size_t i) const { return ranuras_ + i * (palabras_ + 1); }
-  bool Vacia(const std::uint64_t* ranura) const {
-    return std::all_of(ranura, ranura + palabras_, [](std::uint64_t w) { return w == 0; });
+  // A slot's first word once it is shown: zero for an empty slot.
+  static std::uint64_t Primera(std::uint64_t* ranura) {
+    std::atomic_ref<std::uint64_t> primera(*ranura);
+    std::uint64_t w = primera.load(std::memory_order_acquire);
+    // Another thread is writing it, a few stores away; unless it was sent to sleep meanwhile.
+    for (int vueltas = 1; w == kReservada; ++vueltas) {
+      if (vueltas % 64 == 0) {
+        std::this_thread::yield();
+      }
+      w = primera.load(std::memory_order_acquire);
+    }
+    return w;
   }
   std::size_t Hash(const std::uint64_t* clave) const {
     std::uint64_t h = 0;
@@ -111,26 +174,23 @@ class Memoria {
     return static_cast<std::size_t>(h);
   }
   void Meter(const std::uint64_t* clave, std::uint64_t valor) {
-    std::size_t i = Hash(clave) & mascara_;
-    while (!Vacia(Ranura(i))) {
-      i = (i + 1) & mascara_;
-    }
-    std::copy(clave, clave + palabras_, Ranura(i));
-    Ranura(i)[palabras_] = valor;
-    ++llenas_;
-  }
-  void Crecer(std::size_t ranuras) {
-    Bloque viejo =
-        std::exchange(bloque_, Bloque(ranuras * (palabras_ + 1) * sizeof(std::uint64_t)));
-    const std::uint64_t* viejas = ranuras_;
-    const std::size_t cuantas = viejas == nullptr ? 0 : mascara_ + 1;
-    ranuras_ = static_cast<std::uint64_t*>(bloque_.Datos());
-    mascara_ = ranuras - 1;
-    llenas_ = 0;
-    for (std::size_t i = 0; i < cuantas; ++i) {
-      const std::uint64_t* ranura = viejas + i * (palabras_ + 1);
-      if (!Vacia(ranura)) {
-        Meter(ranura, ranura[palabras_]);
+    for (std::size_t i = Hash(clave) & mascara_;; i = (i + 1) & mascara_) {
+      std::uint64_t* ranura = Ranura(i);
+      std::uint64_t primera = Primera(ranura);
+      if (primera == 0) {
+        std::atomic_ref<std::uint64_t> suya(*ranura);
+        if (!suya.compare_exchange_strong(primera, kReservada, std::memory_order_acquire)) {
+          primera = Primera(ranura);  // taken meanwhile: perhaps by the same key
+        } else {
+          std::copy(clave + 1, clave + palabras_, ranura + 1);
+          ranura[palabras_] = valor;
+          suya.store(clave[0], std::memory_order_release);
+          llenas_.fetch_add(1, std::memory_order_relaxed);
+          return;
+        }
+      }
+      if (primera == clave[0] && std::equal(ranura + 1, ranura + palabras_, clave + 1)) {
+        return;
       }
     }
   }
@@ -139,7 +199,12 @@ class Memoria {
   Bloque bloque_;
   std::uint64_t* ranuras_ = nullptr;
   std::size_t mascara_ = 0;
-  std::size_t llenas_ = 0;
+  Bloque viejo_;  // while growing
+  const std::uint64_t* viejas_ = nullptr;
+  std::size_t cuantasViejas_ = 0;
+  // Written by every thread, so on a line of their own, away from what they only read.
+  alignas(64) std::atomic<std::size_t> llenas_ = 0;
+  alignas(64) std::atomic<std::size_t> mudadas_ = 0;
 };
 
 }  // namespace quorbel

@@ -37,8 +37,8 @@ std::vector<int> Contador::Elegir(const std::function<double()>& azar) {
     // The codes that follow each way of placing the piece, as counted: all of them, or, after a
     // count cut short, those it finished counting.
     Cuenta total = 0;
-    Colocar(turno, s, [&](const Situacion& d, Cuenta maneras, const Jugada&) {
-      total += maneras * Completar(turno + 1, d);
+    Colocar(turno, s, principal_.hojas, [&](const Situacion& d, Cuenta maneras, const Jugada&) {
+      total += maneras * Completar(principal_, turno + 1, d);
     });
     if (total == 0) {
       return {};
@@ -47,16 +47,17 @@ std::vector<int> Contador::Elegir(const std::function<double()>& azar) {
     Jugada jugada;
     Situacion despues;
     bool elegida = false;
-    Colocar<true>(turno, s, [&](const Situacion& d, Cuenta maneras, const Jugada& j) {
-      const Cuenta codigos = elegida ? 0 : maneras * Completar(turno + 1, d);
-      if (objetivo >= codigos) {
-        objetivo -= codigos;
-        return;
-      }
-      elegida = true;
-      jugada = j;
-      despues = d;
-    });
+    Colocar<true>(
+        turno, s, principal_.hojas, [&](const Situacion& d, Cuenta maneras, const Jugada& j) {
+          const Cuenta codigos = elegida ? 0 : maneras * Completar(principal_, turno + 1, d);
+          if (objetivo >= codigos) {
+            objetivo -= codigos;
+            return;
+          }
+          elegida = true;
+          jugada = j;
+          despues = d;
+        });
     for (int p = 0; p < casillas_; ++p) {
       if ((jugada.enSitio >> p & 1) != 0) {
         poner(t.pieza, p);
@@ -119,13 +120,14 @@ std::vector<int> Contador::Elegir(const std::function<double()>& azar) {
 
 Posibles ContarPosibles(int casillas, int fichas, bool repetidos,
                         std::span<const FilaPuntuada> filas, const std::function<double()>& azar,
-                        int milisegundos, const std::function<void()>& alTardar) {
+                        int milisegundos, const std::function<void()>& alTardar,
+                        const Reparto& reparto) {
   using namespace posibles;
   if (casillas > kMaxCasillas || filas.size() > static_cast<std::size_t>(kMaxFilas)) {
     return BuscarPosibles(casillas, fichas, repetidos, filas, azar);
   }
   Contador contador(casillas, repetidos, filas, fichas, std::chrono::milliseconds(milisegundos),
-                    alTardar);
+                    alTardar, reparto);
   Posibles posibles;
   posibles.cuenta = contador.Total();
   posibles.memoria = contador.Bytes();

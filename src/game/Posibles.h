@@ -1,8 +1,10 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <span>
+#include <thread>
 #include <vector>
 
 #include "Puntuacion.h"
@@ -17,6 +19,14 @@ struct Posibles {
   std::size_t memoria = 0;   // the most bytes the count held at once
 };
 
+// How a long count shares out its work: over `hilos` threads, once it has counted `aSolas`
+// situations alone (none: shared from the start); shorter counts are over before a thread would
+// start.
+struct Reparto {
+  unsigned hilos = std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
+  std::size_t aSolas = 4096;
+};
+
 // The codes of `casillas` pieces out of `fichas` (with or without repeats) that would have
 // given every row its score, counted exactly without listing them, and one of them drawn
 // evenly with `azar`, which gives numbers in [0, 1). `alTardar` is told once when the count
@@ -24,7 +34,8 @@ struct Posibles {
 // take, the count is a certain lower bound and the example a code that fits.
 Posibles ContarPosibles(int casillas, int fichas, bool repetidos,
                         std::span<const FilaPuntuada> filas, const std::function<double()>& azar,
-                        int milisegundos = 3000, const std::function<void()>& alTardar = {});
+                        int milisegundos = 3000, const std::function<void()>& alTardar = {},
+                        const Reparto& reparto = {});
 
 // The same codes listed one by one, for at most `pasos` steps or `milisegundos` of time: exact
 // while it finishes, and otherwise the codes found so far, fewer than there are.

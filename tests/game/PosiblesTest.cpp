@@ -1,6 +1,7 @@
 // The hint's count of the codes that still fit every score, against the codes themselves: all
 // of them listed on small games, the old listing search on medium ones; and its example, drawn
-// evenly among them.
+// evenly among them. Counts run alone or shared out over threads from the start, so that the
+// shared count is checked on every kind of position.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -21,6 +22,7 @@ struct Partida {
   int casillas, fichas;
   bool repetidos;
   std::vector<FilaPuntuada> filas;
+  Reparto reparto{};
 
   bool Cabe(const Codigo& c) const {
     return static_cast<int>(c.size()) == casillas &&
@@ -43,8 +45,9 @@ struct Partida {
     return todos;
   }
   Posibles Contar(std::mt19937& azar) const {
-    return ContarPosibles(casillas, fichas, repetidos, filas,
-                          [&] { return std::uniform_real_distribution<double>(0, 1)(azar); });
+    return ContarPosibles(
+        casillas, fichas, repetidos, filas,
+        [&] { return std::uniform_real_distribution<double>(0, 1)(azar); }, 3000, {}, reparto);
   }
 };
 
@@ -62,12 +65,16 @@ void Enviar(Partida& j, const Codigo& solucion, const std::vector<Codigo>& codig
   }
 }
 
+// Alone; two threads; more threads than this machine may have.
+const Reparto kRepartos[] = {{1, 0}, {2, 0}, {3, 0}};
+
 TEST(Posibles, CountsWhatListingEveryCodeFindsAndShowsOneOfThem) {
   std::mt19937 azar(5);
   auto entre = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(azar); };
   for (int caso = 0; caso < 2000; ++caso) {
     const int casillas = entre(3, 5);
-    Partida j{casillas, entre(casillas, casillas == 5 ? 6 : 8), caso % 2 == 1, {}};
+    Partida j{
+        casillas, entre(casillas, casillas == 5 ? 6 : 8), caso % 2 == 1, {}, kRepartos[caso % 3]};
     const std::vector<Codigo> codigos = j.Todos();
     const Codigo& solucion =
         codigos[std::uniform_int_distribution<std::size_t>(0, codigos.size() - 1)(azar)];
@@ -86,7 +93,7 @@ TEST(Posibles, CountsWhatTheListingSearchFindsOnMediumGames) {
   std::mt19937 azar(7);
   int comparadas = 0;
   for (int partida = 0; partida < 20; ++partida) {
-    Partida j{6, 13, partida % 2 == 0, {}};
+    Partida j{6, 13, partida % 2 == 0, {}, kRepartos[partida / 2 % 3]};
     const Codigo solucion = j.Contar(azar).ejemplo;
     for (Codigo fila = j.Contar(azar).ejemplo; fila != solucion; fila = j.Contar(azar).ejemplo) {
       j.filas.push_back({fila, ContarAciertos(solucion, fila)});
@@ -116,7 +123,7 @@ TEST(Posibles, DrawsTheExampleEvenlyAmongTheCodesThatFit) {
   };
   std::mt19937 azar(11);
   for (const Caso& c : casos) {
-    Partida j{c.casillas, c.fichas, c.repetidos, {}};
+    Partida j{c.casillas, c.fichas, c.repetidos, {}, kRepartos[&c - casos]};
     for (const Codigo& fila : c.filas) {
       j.filas.push_back({fila, ContarAciertos(c.solucion, fila)});
     }
