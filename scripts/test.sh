@@ -2,7 +2,8 @@
 # Builds everything and runs every test through CTest, with the windows offscreen. Under CI
 # (CI set) warnings are errors, the Debian package is built and checked, each fuzzer runs for
 # 30 seconds from the committed corpus, and the whole suite runs again with AddressSanitizer,
-# UndefinedBehaviorSanitizer and LeakSanitizer, where any report fails the run. The tests'
+# UndefinedBehaviorSanitizer and LeakSanitizer, where any report fails the run; the hint's
+# count, shared out over threads, runs with ThreadSanitizer too. The tests'
 # size against the code's is reported, and under CI must stay in range.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
@@ -43,4 +44,9 @@ if [ -n "${CI:-}" ] || [ -n "${QUORBEL_SANITIZE:-}" ]; then
   export ASAN_OPTIONS=detect_leaks=1:halt_on_error=1
   export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
   ctest --test-dir "$SAN" --output-on-failure -j2
+
+  TSAN=$ROOT/build-tsan
+  configure "$TSAN" -DQUORBEL_TSAN=ON -DQUORBEL_APP=OFF -DQUORBEL_BENCH=OFF -DQUORBEL_WERROR=$warn
+  cmake --build "$TSAN" --target quorbel_game_tests
+  TSAN_OPTIONS=halt_on_error=1 "$TSAN/tests/game/quorbel_game_tests" --gtest_filter='Posibles.Counts*'
 fi
