@@ -287,7 +287,13 @@ bool Contador::Viable(Obrero& o, int turno, const Situacion& s, const Llave& lla
   }
   Vigilar(o);
   bool viable = false;
-  if (Alcanzable(turno, s)) {
+  Faltan faltan{};
+  for (int r : turnos_[static_cast<std::size_t>(turno)].activas) {
+    const auto ri = static_cast<std::size_t>(r);
+    faltan[ri] = static_cast<std::int8_t>(filas_[ri].comunes - (s.ganado[ri] >> 4));
+  }
+  if (Alcanzable(turno, s) &&
+      EnComun(o, turno, faltan, Unos(s.libres) + s.abiertas - s.Prometidas())) {
     const std::vector<Siguiente>& siguientes = Siguientes(
         turno, s, Proyectar, [this](int t, const Situacion& d) { return ClaveViable(t, d); },
         viables_, o.hojas, o.siguientesViables[static_cast<std::size_t>(turno)]);
@@ -359,6 +365,56 @@ Contador::Llave Contador::ClaveViable(int turno, const Situacion& s) const {
   Situar(e, turno, s);
   e.Poner(static_cast<unsigned>(s.Prometidas()), 4);
   return e.Palabras();
+}
+
+// Whether each piece to come can take some number of copies, `huecos` of them in all with the
+// pieces no row holds, so that every row gets exactly what it lacks in common. Where they stand
+// is left out: few situations, and most of those that lead nowhere already show here.
+bool Contador::EnComun(Obrero& o, int turno, const Faltan& faltan, int huecos) {
+  if (TodasColocadas(turno)) {
+    const auto otras = static_cast<int>(otrasPiezas_.size());
+    return huecos == 0 || (otras > 0 && (repetidos_ || huecos <= otras));
+  }
+  const Turno& t = turnos_[static_cast<std::size_t>(turno)];
+  // Each copy still to come gives a row one at the most, and only its own pieces' copies do.
+  for (int r : t.activas) {
+    if (faltan[static_cast<std::size_t>(r)] >
+        std::min(huecos, Unos(t.faltan[static_cast<std::size_t>(r)]))) {
+      return false;
+    }
+  }
+  Empaque e;
+  e.Poner(static_cast<unsigned>(turno + 1), 5);  // never zero: an all-zero key is an empty slot
+  e.Poner(static_cast<unsigned>(huecos), 4);
+  for (int r : t.activas) {
+    e.Poner(static_cast<unsigned>(faltan[static_cast<std::size_t>(r)]), 4);
+  }
+  const Llave llave = e.Palabras();
+  if (const Cuenta* hecha = o.comunes.Buscar(llave)) {
+    return *hecha == 1;
+  }
+  bool posible = false;
+  for (int copias = 0; copias <= (repetidos_ ? huecos : std::min(1, huecos)) && !posible;
+       ++copias) {
+    Faltan despues = faltan;
+    bool cabe = true;
+    for (int r : t.filas) {
+      auto& falta = despues[static_cast<std::size_t>(r)];
+      falta = static_cast<std::int8_t>(falta - std::min(copias, Unos(t.donde[r])));
+      cabe = cabe && falta >= 0;
+    }
+    if (!cabe) {
+      break;  // more copies would only give more in common
+    }
+    // A row whose pieces have all come must have all it lacked.
+    const bool completas = std::all_of(t.activas.begin(), t.activas.end(), [&](int r) {
+      return filas_[static_cast<std::size_t>(r)].ultimo > turno ||
+             despues[static_cast<std::size_t>(r)] == 0;
+    });
+    posible = completas && EnComun(o, turno + 1, despues, huecos - copias);
+  }
+  o.comunes.Guardar(llave, posible ? 1 : 2);
+  return posible;
 }
 
 // The count's safety nets: it tells once when it keeps the player waiting, and gives up past its

@@ -139,6 +139,9 @@ class Contador {
     std::array<std::vector<Siguiente>, kMaxFichas + 1> siguientesViables;
     Hojas hojas;  // a placing's next situations
     std::uint32_t llamadas = 0;
+    // What the rows can still get in common, by turn, free positions and what each row lacks:
+    // 1 when they can all get their score, 2 when not. Few enough for each thread to keep its own.
+    Memoria comunes{2};
   };
   using Barrera = std::barrier<std::function<void()>>;
 
@@ -170,6 +173,8 @@ class Contador {
   bool TodasColocadas(int turno) const { return turno == static_cast<int>(turnos_.size()); }
   bool Posible(int siguiente, Situacion& s, int porLlenar) const;
   bool Alcanzable(int turno, const Situacion& s) const;
+  using Faltan = std::array<std::int8_t, kMaxFilas>;  // per row, the pieces it still lacks
+  bool EnComun(Obrero& o, int turno, const Faltan& faltan, int huecos);
   Llave Clave(int turno, const Situacion& s) const;
   Llave ClaveViable(int turno, const Situacion& s) const;
   template <typename Empaque>
