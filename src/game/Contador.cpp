@@ -298,7 +298,7 @@ bool Contador::Viable(Obrero& o, int turno, const Situacion& s, const Llave& lla
         turno, s, Proyectar, [this](int t, const Situacion& d) { return ClaveViable(t, d); },
         viables_, o.hojas, o.siguientesViables[static_cast<std::size_t>(turno)]);
     for (std::size_t i = 0; i < siguientes.size() && !viable && !Parado(o); ++i) {
-      const Siguiente& siguiente = siguientes[o.alReves ? siguientes.size() - 1 - i : i];
+      const Siguiente& siguiente = siguientes[o.EnSuOrden(i, siguientes.size())];
       viable = TodasColocadas(turno + 1)
                    ? Viable(o, turno + 1, siguiente.despues)
                    : Viable(o, turno + 1, siguiente.despues, siguiente.llave, siguiente.hash);
@@ -535,6 +535,7 @@ Cuenta Contador::Repartida() {
         Obrero o;
         o.principal = false;
         o.alReves = i % 2 == 1;
+        o.desdeLaMitad = i >= 2;
         try {
           Completar(o, 0, inicio_);
         } catch (...) {  // out of memory: the count gives up, as past its room
@@ -575,7 +576,7 @@ Cuenta Contador::Completar(Obrero& o, int turno, const Situacion& s, const Llave
       [this](int t, const Situacion& d) { return Clave(t, d); }, cuentas_, o.hojas,
       o.siguientes[static_cast<std::size_t>(turno)]);
   for (std::size_t i = 0; i < siguientes.size() && !Parado(o); ++i) {
-    const Siguiente& siguiente = siguientes[o.alReves ? siguientes.size() - 1 - i : i];
+    const Siguiente& siguiente = siguientes[o.EnSuOrden(i, siguientes.size())];
     total += siguiente.maneras *
              (TodasColocadas(turno + 1)
                   ? Completar(o, turno + 1, siguiente.despues)

@@ -134,7 +134,14 @@ class Contador {
   // What one thread of the count keeps to itself.
   struct Obrero {
     bool principal = true;  // the thread that asked for the count: it alone tells of the wait
-    bool alReves = false;   // takes the next situations last first, away from the other thread
+    // Where it starts among the next situations, and which way it goes, away from the others.
+    bool alReves = false;
+    bool desdeLaMitad = false;
+    // The `i`-th of `n` next situations in this thread's order.
+    std::size_t EnSuOrden(std::size_t i, std::size_t n) const {
+      const std::size_t j = desdeLaMitad ? (i + n / 2) % n : i;
+      return alReves ? n - 1 - j : j;
+    }
     std::array<std::vector<Siguiente>, kMaxFichas + 1> siguientes;
     std::array<std::vector<Siguiente>, kMaxFichas + 1> siguientesViables;
     Hojas hojas;  // a placing's next situations
