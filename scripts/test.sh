@@ -48,5 +48,5 @@ if [ -n "${CI:-}" ] || [ -n "${QUORBEL_SANITIZE:-}" ]; then
   TSAN=$ROOT/build-tsan
   configure "$TSAN" -DQUORBEL_TSAN=ON -DQUORBEL_APP=OFF -DQUORBEL_BENCH=OFF -DQUORBEL_WERROR=$warn
   cmake --build "$TSAN" --target quorbel_game_tests
-  TSAN_OPTIONS=halt_on_error=1 "$TSAN/tests/game/quorbel_game_tests" --gtest_filter='Posibles.Counts*'
+  TSAN_OPTIONS=halt_on_error=1 "$TSAN/tests/game/quorbel_game_tests" --gtest_filter='Posibles.Counts*:Memoria*'
 fi
