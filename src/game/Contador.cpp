@@ -37,6 +37,8 @@ std::size_t Palabras(std::span<const FilaPuntuada> filas, int bitsPromesas) {
   }
   return static_cast<std::size_t>(bits + 63) / 64;
 }
+// What the rows lack in common, with the turn and the free positions, fits two words.
+static_assert(5 + 4 + 4 * kMaxFilas <= 64 * 2);
 // Even the largest game, with every row scored all right, fits the longest key.
 static_assert(kBitsSituacion + 7 * kMaxFilas + kBitsPromesas <=
               64 * static_cast<int>(Memoria::kMaxPalabras));

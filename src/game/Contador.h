@@ -148,7 +148,7 @@ class Contador {
     std::uint32_t llamadas = 0;
     // What the rows can still get in common, by turn, free positions and what each row lacks:
     // 1 when they can all get their score, 2 when not. Few enough for each thread to keep its own.
-    Memoria comunes{2};
+    Memoria comunes{2};  // keys of two words
   };
   using Barrera = std::barrier<std::function<void()>>;
 
