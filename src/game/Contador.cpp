@@ -462,6 +462,27 @@ void Contador::Guardar(Memoria& memoria, const Llave& llave, Cuenta valor) {
   }
 }
 
+// A table grows in two steps, with every thread waiting between them: the last thread to
+// arrive makes the new room, or, the second time, lets the old room go.
+void Contador::Crecimiento::operator()() const noexcept {
+  if (c->mudando_) {
+    c->AcabarMudanzas();
+    return;
+  }
+  c->mudando_ = true;
+  for (Memoria* memoria : {&c->cuentas_, &c->viables_}) {
+    if (!memoria->PorCrecer()) {
+      continue;
+    }
+    try {
+      memoria->EmpezarMudanza();
+      c->mudanzas_.push_back(memoria);
+    } catch (...) {  // no room for more: the count gives up, as past its room
+      c->cortado_.store(true, std::memory_order_relaxed);
+    }
+  }
+}
+
 void Contador::AcabarMudanzas() {
   for (Memoria* memoria : mudanzas_) {
     memoria->AcabarMudanza();
@@ -489,25 +510,7 @@ Cuenta Contador::Total() {
 // order, and finds in the tables what the others have counted. The asking thread's count is the
 // answer; the others stop once it has it.
 Cuenta Contador::Repartida() {
-  // A table grows in two steps, with every thread waiting between them.
-  Barrera barrera(static_cast<std::ptrdiff_t>(reparto_.hilos), [this]() noexcept {
-    if (mudando_) {
-      AcabarMudanzas();
-      return;
-    }
-    mudando_ = true;
-    for (Memoria* memoria : {&cuentas_, &viables_}) {
-      if (!memoria->PorCrecer()) {
-        continue;
-      }
-      try {
-        memoria->EmpezarMudanza();
-        mudanzas_.push_back(memoria);
-      } catch (...) {  // no room for more: the count gives up, as past its room
-        cortado_.store(true, std::memory_order_relaxed);
-      }
-    }
-  });
+  Barrera barrera(static_cast<std::ptrdiff_t>(reparto_.hilos), Crecimiento{this});
   mudanzas_.reserve(2);
   barrera_ = &barrera;
   std::vector<std::thread> hilos;

@@ -150,7 +150,12 @@ class Contador {
     // 1 when they can all get their score, 2 when not. Few enough for each thread to keep its own.
     Memoria comunes{2};  // keys of two words
   };
-  using Barrera = std::barrier<std::function<void()>>;
+  // What the threads do when they have all stopped for a table to grow.
+  struct Crecimiento {
+    Contador* c;
+    void operator()() const noexcept;
+  };
+  using Barrera = std::barrier<Crecimiento>;
 
   // The count shared out over threads, keeping what was counted alone.
   Cuenta Repartida();
