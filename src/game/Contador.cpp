@@ -252,8 +252,6 @@ Situacion Proyectar(const Situacion& s) {
 
 }  // namespace
 
-// A quick first answer that spares the count the situations that lead nowhere: it has far fewer
-// situations to go through, and stops at the first code it finds.
 // The situations that follow `s`, as `preparar` makes them, each keyed with its slot in `memoria`
 // fetched ahead: most of a large count goes in waiting for its tables. Those after the last
 // piece are not keyed: what follows them is known without a table.
@@ -273,6 +271,8 @@ const std::vector<Contador::Siguiente>& Contador::Siguientes(
   return siguientes;
 }
 
+// A quick first answer that spares the count the situations that lead nowhere: it has far fewer
+// situations to go through, and stops at the first code it finds.
 bool Contador::Viable(Obrero& o, int turno, const Situacion& s) {
   if (TodasColocadas(turno)) {
     return s.esperando == 0 &&
@@ -526,9 +526,6 @@ Cuenta Contador::Repartida() {
       }
       c.barrera_ = nullptr;
       if (c.mudando_) {  // the last thread left between the two steps: the asking one ends it
-        for (Memoria* memoria : c.mudanzas_) {
-          memoria->Mudar();
-        }
         c.AcabarMudanzas();
       }
       c.crecer_.store(false, std::memory_order_relaxed);

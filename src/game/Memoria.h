@@ -100,7 +100,6 @@ class Memoria {
   void Guardar(const Clave& clave, std::uint64_t valor) {
     if (PorCrecer()) {
       EmpezarMudanza();
-      Mudar();
       AcabarMudanza();
     }
     Meter(clave.data(), valor);
@@ -137,7 +136,9 @@ class Memoria {
       }
     }
   }
+  // Moves whatever slots no thread has moved yet, then lets the old room go.
   void AcabarMudanza() {
+    Mudar();
     viejo_ = Bloque();
     viejas_ = nullptr;
     cuantasViejas_ = 0;

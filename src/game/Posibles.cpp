@@ -10,6 +10,7 @@
 #include "Posibles.h"
 
 #include <algorithm>
+#include <thread>
 #include <utility>
 
 #include "Contador.h"
@@ -117,6 +118,12 @@ std::vector<int> Contador::Elegir(const std::function<double()>& azar) {
 }
 
 }  // namespace posibles
+
+// Asking the system costs more than a small count itself.
+unsigned HilosDisponibles() {
+  static const unsigned hilos = std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
+  return hilos;
+}
 
 Posibles ContarPosibles(int casillas, int fichas, bool repetidos,
                         std::span<const FilaPuntuada> filas, const std::function<double()>& azar,

@@ -1,10 +1,8 @@
 #pragma once
 
-#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <span>
-#include <thread>
 #include <vector>
 
 #include "Puntuacion.h"
@@ -22,8 +20,9 @@ struct Posibles {
 // How a long count shares out its work: over `hilos` threads, once it has counted `aSolas`
 // situations alone (none: shared from the start); shorter counts are over before a thread would
 // start.
+unsigned HilosDisponibles();  // the machine's cores, up to four; asked once
 struct Reparto {
-  unsigned hilos = std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
+  unsigned hilos = HilosDisponibles();
   std::size_t aSolas = 4096;
 };
 
