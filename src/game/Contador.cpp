@@ -58,6 +58,11 @@ Contador::Contador(int casillas, bool repetidos, std::span<const FilaPuntuada> f
                    const Reparto& reparto)
     : casillas_(casillas),
       repetidos_(repetidos),
+      // Few rows leave few dead ends, and promises of many kinds: summed, they are counted
+      // faster. Many rows leave many dead ends, which only the quick pass cuts early enough.
+      sumadas_(reparto.promesas == Promesas::Sumadas ||
+               (reparto.promesas == Promesas::SegunFilas &&
+                static_cast<int>(filas.size()) + kSumadasHasta <= casillas)),
       filas_(filas.size()),
       cuentas_(Palabras(filas, kBitsPromesas)),
       viables_(Palabras(filas, 4)),
@@ -237,37 +242,35 @@ bool Contador::Alcanzable(int turno, const Situacion& s) const {
   return true;
 }
 
-namespace {
-
-// The same situation with the promises told apart by their number only, so that a promised copy
-// may take any position: every code that completes the situation completes this one too.
-Situacion Proyectar(const Situacion& s) {
+Situacion Juntas(const Situacion& s, Mascara libres, int copias) {
   Situacion p = s;
-  const int prometidas = s.Prometidas();
+  p.libres = libres;
   p.promesas.fill(Promesa{});
-  p.esperando = prometidas > 0 ? 1 : 0;
-  p.promesas[0].copias = prometidas;
+  p.esperando = copias > 0 ? 1 : 0;
+  p.promesas[0].copias = static_cast<std::uint8_t>(copias);
   return p;
 }
-
-}  // namespace
 
 // The situations that follow `s`, as `preparar` makes them, each keyed with its slot in `memoria`
 // fetched ahead: most of a large count goes in waiting for its tables. Those after the last
 // piece are not keyed: what follows them is known without a table.
 template <typename Preparar, typename Clavar>
 const std::vector<Contador::Siguiente>& Contador::Siguientes(
-    int turno, const Situacion& s, Preparar&& preparar, Clavar&& clave, const Memoria& memoria,
-    Hojas& hojas, std::vector<Siguiente>& siguientes) const {
+    int turno, const Situacion& s, bool sumadas, Preparar&& preparar, Clavar&& clave,
+    const Memoria& memoria, Hojas& hojas, std::vector<Siguiente>& siguientes) const {
   siguientes.clear();
-  Colocar(turno, s, hojas, [&](const Situacion& despues, Cuenta maneras, const Jugada&) {
-    Siguiente& siguiente = siguientes.emplace_back(Siguiente{preparar(despues), maneras, {}, 0});
-    if (!TodasColocadas(turno + 1)) {
-      siguiente.llave = clave(turno + 1, siguiente.despues);
-      siguiente.hash = memoria.Hash(siguiente.llave);
-      memoria.Anticipar(siguiente.hash);
-    }
-  });
+  Colocar(
+      turno, s, hojas,
+      [&](const Situacion& despues, Cuenta maneras, const Jugada&) {
+        Siguiente& siguiente =
+            siguientes.emplace_back(Siguiente{preparar(despues), maneras, {}, 0});
+        if (!TodasColocadas(turno + 1)) {
+          siguiente.llave = clave(turno + 1, siguiente.despues);
+          siguiente.hash = memoria.Hash(siguiente.llave);
+          memoria.Anticipar(siguiente.hash);
+        }
+      },
+      sumadas);
   return siguientes;
 }
 
@@ -289,15 +292,9 @@ bool Contador::Viable(Obrero& o, int turno, const Situacion& s, const Llave& lla
   }
   Vigilar(o);
   bool viable = false;
-  Faltan faltan{};
-  for (int r : turnos_[static_cast<std::size_t>(turno)].activas) {
-    const auto ri = static_cast<std::size_t>(r);
-    faltan[ri] = static_cast<std::int8_t>(filas_[ri].comunes - (s.ganado[ri] >> 4));
-  }
-  if (Alcanzable(turno, s) &&
-      EnComun(o, turno, faltan, Unos(s.libres) + s.abiertas - s.Prometidas())) {
+  if (Prometedora(o, turno, s)) {
     const std::vector<Siguiente>& siguientes = Siguientes(
-        turno, s, Proyectar, [this](int t, const Situacion& d) { return ClaveViable(t, d); },
+        turno, s, false, Proyectar, [this](int t, const Situacion& d) { return ClaveViable(t, d); },
         viables_, o.hojas, o.siguientesViables[static_cast<std::size_t>(turno)]);
     for (std::size_t i = 0; i < siguientes.size() && !viable && !Parado(o); ++i) {
       const Siguiente& siguiente = siguientes[o.EnSuOrden(i, siguientes.size())];
@@ -367,6 +364,16 @@ Contador::Llave Contador::ClaveViable(int turno, const Situacion& s) const {
   Situar(e, turno, s);
   e.Poner(static_cast<unsigned>(s.Prometidas()), 4);
   return e.Palabras();
+}
+
+bool Contador::Prometedora(Obrero& o, int turno, const Situacion& s) {
+  Faltan faltan{};
+  for (int r : turnos_[static_cast<std::size_t>(turno)].activas) {
+    const auto ri = static_cast<std::size_t>(r);
+    faltan[ri] = static_cast<std::int8_t>(filas_[ri].comunes - (s.ganado[ri] >> 4));
+  }
+  return Alcanzable(turno, s) &&
+         EnComun(o, turno, faltan, Unos(s.libres) + s.abiertas - s.Prometidas());
 }
 
 // Whether each piece to come can take some number of copies, `huecos` of them in all with the
@@ -552,6 +559,35 @@ Cuenta Contador::Repartida() {
   return Completar(principal_, 0, inicio_);
 }
 
+// Counted with all promises alike, each promise's vetoed positions are taken back out: over
+// every set of them its copies could take, apart from those of the other promises, the codes are
+// taken away when the sets add up to an odd number, and added when even.
+Cuenta Contador::Codigos(int turno, Situacion s) {
+  if (!sumadas_) {
+    return Completar(principal_, turno, s);
+  }
+  Cuenta total = 0;
+  // Promise `i` on, with `libres` still free, `juntas` copies all alike from the promises before,
+  // and `tomadas` vetoed positions taken by them.
+  auto sumar = [&](auto& self, int i, Mascara libres, int juntas, int tomadas,
+                   Cuenta maneras) -> void {
+    if (i == s.esperando) {
+      const Cuenta codigos = maneras * Completar(principal_, turno, Juntas(s, libres, juntas));
+      total += tomadas % 2 == 0 ? codigos : Cuenta{0} - codigos;
+      return;
+    }
+    const Promesa& p = s.promesas[static_cast<std::size_t>(i)];
+    CadaTomadas(static_cast<Mascara>(p.vetadas & libres), p.copias, [&](Mascara suyas) {
+      const int iguales = p.copias - Unos(suyas);
+      // Which of the copies all alike are this piece's.
+      self(self, i + 1, static_cast<Mascara>(libres & ~suyas), juntas + iguales,
+           tomadas + Unos(suyas), maneras * Combinaciones(juntas + iguales, iguales));
+    });
+  };
+  sumar(sumar, 0, s.libres, 0, 0, 1);
+  return total;
+}
+
 Cuenta Contador::Completar(Obrero& o, int turno, const Situacion& s) {
   if (TodasColocadas(turno)) {
     return s.esperando == 0 ? Relleno(otrasPiezas_.size(), s.abiertas + Unos(s.libres), repetidos_)
@@ -568,13 +604,14 @@ Cuenta Contador::Completar(Obrero& o, int turno, const Situacion& s, const Llave
   }
   Vigilar(o);
   // One that the quick pass finds leads nowhere is kept in its table only: found there again as
-  // fast, and half the room of a large count.
-  if (!Viable(o, turno, Proyectar(s))) {
+  // fast, and half the room of a large count. Summed, most situations lead somewhere, and the
+  // quick pass would go through as many situations as the count: the quick looks do.
+  if (sumadas_ ? !Prometedora(o, turno, s) : !Viable(o, turno, Proyectar(s))) {
     return 0;
   }
   Cuenta total = 0;
   const std::vector<Siguiente>& siguientes = Siguientes(
-      turno, s, [](const Situacion& d) { return d; },
+      turno, s, sumadas_, [](const Situacion& d) { return d; },
       [this](int t, const Situacion& d) { return Clave(t, d); }, cuentas_, o.hojas,
       o.siguientes[static_cast<std::size_t>(turno)]);
   for (std::size_t i = 0; i < siguientes.size() && !Parado(o); ++i) {

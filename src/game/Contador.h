@@ -25,6 +25,9 @@ using Reloj = std::chrono::steady_clock;
 
 inline constexpr int kMaxCasillas = Ajustes::kMaxCasillas;
 inline constexpr int kMaxFilas = Ajustes::kMaxIntentos;
+// A count sums its promises all alike while its rows are at least so many fewer than the
+// positions: measured on every size of game, the larger the game, the longer it pays.
+inline constexpr int kSumadasHasta = 5;
 
 inline constexpr auto kCombinaciones = [] {
   std::array<std::array<std::uint64_t, kMaxCasillas + 1>, kMaxCasillas + 1> c{};
@@ -82,6 +85,28 @@ struct Situacion {
   int Prometidas() const;
 };
 
+// The same situation with `libres` free and a single promise of `copias` that may take any of
+// them: copies all alike.
+Situacion Juntas(const Situacion& s, Mascara libres, int copias);
+// The same situation with the promises told apart by their number only, so that a promised copy
+// may take any position: every code that completes the situation completes this one too.
+inline Situacion Proyectar(const Situacion& s) {
+  return Juntas(s, s.libres, s.Prometidas());
+}
+
+// Calls `f(tomadas)` for each set of the positions `vetadas` that `copias` copies could take.
+template <typename F>
+void CadaTomadas(Mascara vetadas, int copias, F&& f) {
+  for (Mascara tomadas = vetadas;; tomadas = static_cast<Mascara>((tomadas - 1) & vetadas)) {
+    if (Unos(tomadas) <= copias) {
+      f(tomadas);
+    }
+    if (tomadas == 0) {
+      return;
+    }
+  }
+}
+
 // One way of placing a piece.
 struct Jugada {
   Mascara enSitio = 0;  // the positions it takes where a row holds it, in place for that row
@@ -102,6 +127,9 @@ class Contador {
   std::vector<int> Elegir(const std::function<double()>& azar);
   // Whether the count gave up, past its time or its room: then it is worth nothing.
   bool Cortado() const { return cortado_.load(std::memory_order_relaxed); }
+  // Whether a count cut short still gives a certain lower bound, and codes that fit: not when
+  // promises are summed, whose sums go up and down on the way.
+  bool CortadoEsCota() const { return !sumadas_; }
   std::size_t Bytes() const { return cuentas_.Bytes() + viables_.Bytes(); }
 
  private:
@@ -162,6 +190,8 @@ class Contador {
   // The codes that complete `s` from the piece of `turno` on.
   Cuenta Completar(Obrero& o, int turno, const Situacion& s);
   Cuenta Completar(Obrero& o, int turno, const Situacion& s, const Llave& llave, std::size_t hash);
+  // The codes that complete `s`, whose promises each keep the positions they may not take.
+  Cuenta Codigos(int turno, Situacion s);
   // Whether any code could complete `s`, counting promises by their number only.
   bool Viable(Obrero& o, int turno, const Situacion& s);
   bool Viable(Obrero& o, int turno, const Situacion& s, const Llave& llave, std::size_t hash);
@@ -174,12 +204,15 @@ class Contador {
   }
   // Calls `hijo(despues, maneras, jugada)` for each way of placing the piece of `turno` that
   // keeps every row within reach of its score; `kPorJugada` tells apart ways that lead to the same
-  // situation, for drawing a code.
+  // situation, for drawing a code. With `sumadas`, the piece's promise joins the others, all alike,
+  // and `maneras` may be taken away (a number that wraps round below zero).
   template <bool kPorJugada = false, typename Hijo>
-  void Colocar(int turno, const Situacion& s, Hojas& hojas, Hijo&& hijo) const;
+  void Colocar(int turno, const Situacion& s, Hojas& hojas, Hijo&& hijo,
+               bool sumadas = false) const;
   template <typename Preparar, typename Clavar>
-  const std::vector<Siguiente>& Siguientes(int turno, const Situacion& s, Preparar&& preparar,
-                                           Clavar&& clave, const Memoria& memoria, Hojas& hojas,
+  const std::vector<Siguiente>& Siguientes(int turno, const Situacion& s, bool sumadas,
+                                           Preparar&& preparar, Clavar&& clave,
+                                           const Memoria& memoria, Hojas& hojas,
                                            std::vector<Siguiente>& siguientes) const;
   // Whether every piece is placed before `turno`.
   bool TodasColocadas(int turno) const { return turno == static_cast<int>(turnos_.size()); }
@@ -187,6 +220,8 @@ class Contador {
   bool Alcanzable(int turno, const Situacion& s) const;
   using Faltan = std::array<std::int8_t, kMaxFilas>;  // per row, the pieces it still lacks
   bool EnComun(Obrero& o, int turno, const Faltan& faltan, int huecos);
+  // Whether the rows may still get their scores from `s`, by the quick looks alone.
+  bool Prometedora(Obrero& o, int turno, const Situacion& s);
   Llave Clave(int turno, const Situacion& s) const;
   Llave ClaveViable(int turno, const Situacion& s) const;
   template <typename Empaque>
@@ -195,6 +230,7 @@ class Contador {
 
   int casillas_;
   bool repetidos_;
+  bool sumadas_;  // the promises counted all alike, each one's vetoes taken back out
   std::vector<Fila> filas_;
   std::vector<Turno> turnos_;
   std::vector<int> otrasPiezas_;  // the pieces no row holds
@@ -222,7 +258,8 @@ class Contador {
 // free positions that no longer matter; and promises some copies to positions that still do.
 // Then the positions that only it still mattered to stop mattering.
 template <bool kPorJugada, typename Hijo>
-void Contador::Colocar(int turno, const Situacion& s, Hojas& hojas, Hijo&& hijo) const {
+void Contador::Colocar(int turno, const Situacion& s, Hojas& hojas, Hijo&& hijo,
+                       bool sumadas) const {
   const Turno& t = turnos_[static_cast<std::size_t>(turno)];
   // No row may get more in common than its score: that caps the piece's copies.
   int copias = repetidos_ ? casillas_ : 1;
@@ -301,6 +338,48 @@ void Contador::Colocar(int turno, const Situacion& s, Hojas& hojas, Hijo&& hijo)
       self(self, tomada, resto, prometidas - 1, maneras * static_cast<Cuenta>(iguales));
     }
   };
+  // The positions that stop mattering once the piece has made its promise; false when the copies
+  // promised cannot all take a position.
+  auto seguir = [&](Situacion& d, Cuenta maneras) -> bool {
+    const int mueren = Unos(static_cast<Mascara>(d.libres & t.mueren));
+    const int siguen = Unos(static_cast<Mascara>(d.libres & quedan));
+    const int enEspera = d.Prometidas();
+    if (enEspera > siguen + mueren) {
+      return false;
+    }
+    // What each row can still get does not depend on which positions the promises take.
+    if (!Posible(turno + 1, d, siguen + d.abiertas + mueren - enEspera)) {
+      return true;
+    }
+    hojas.clear();
+    repartir(repartir, d, static_cast<Mascara>(d.libres & t.mueren), enEspera, maneras);
+    for (auto& [hoja, suyas] : hojas) {
+      if (terminar(hoja)) {
+        hijo(hoja, suyas, jugada);
+      }
+    }
+    return true;
+  };
+  // Promised all alike, the copies may also take the positions where a row holds the piece, as
+  // they must not. Each set of those positions, taken by copies, gives codes that are taken back
+  // out when the set is odd and put back in when it is even: what is left are the codes that
+  // keep the piece off all of them.
+  auto sumar = [&](Situacion& d, int prometidas, Cuenta maneras) -> bool {
+    const auto vetadas = static_cast<Mascara>(d.libres & t.enFilas);
+    const int antes = d.Prometidas();
+    if (prometidas > Unos(static_cast<Mascara>(d.libres & ~vetadas)) ||
+        antes + prometidas > Unos(d.libres)) {
+      return false;  // no code at all: nor with more copies
+    }
+    CadaTomadas(vetadas, prometidas, [&](Mascara tomadas) {
+      const int iguales = prometidas - Unos(tomadas);
+      Situacion juntas = Juntas(d, static_cast<Mascara>(d.libres & ~tomadas), antes + iguales);
+      // Which of the copies all alike are this piece's.
+      const Cuenta suyas = Combinaciones(antes + iguales, iguales) * maneras;
+      seguir(juntas, Unos(tomadas) % 2 == 0 ? suyas : Cuenta{0} - suyas);
+    });
+    return true;
+  };
   // Whether the piece may place these copies; false too when more promised copies cannot be.
   auto probar = [&](Mascara enSitio, int sueltas, int prometidas) -> bool {
     Situacion d = s;
@@ -317,32 +396,17 @@ void Contador::Colocar(int turno, const Situacion& s, Hojas& hojas, Hijo&& hijo)
     }
     d.libres &= static_cast<Mascara>(~enSitio);
     d.abiertas -= sueltas;
+    jugada.enSitio = enSitio;
+    jugada.sueltas = sueltas;
+    jugada.prometidas = prometidas;
+    if (sumadas && prometidas > 0) {
+      return sumar(d, prometidas, Combinaciones(s.abiertas, sueltas));
+    }
     if (prometidas > 0) {
       d.promesas[static_cast<std::size_t>(d.esperando++)] = {
           static_cast<Mascara>(d.libres & t.enFilas), static_cast<std::uint8_t>(prometidas)};
     }
-    const int mueren = Unos(static_cast<Mascara>(d.libres & t.mueren));
-    const int siguen = Unos(static_cast<Mascara>(d.libres & quedan));
-    const int enEspera = d.Prometidas();
-    if (enEspera > siguen + mueren) {
-      return false;
-    }
-    // What each row can still get does not depend on which positions the promises take.
-    if (!Posible(turno + 1, d, siguen + d.abiertas + mueren - enEspera)) {
-      return true;
-    }
-    jugada.enSitio = enSitio;
-    jugada.sueltas = sueltas;
-    jugada.prometidas = prometidas;
-    hojas.clear();
-    repartir(repartir, d, static_cast<Mascara>(d.libres & t.mueren), enEspera,
-             Combinaciones(s.abiertas, sueltas));
-    for (auto& [hoja, maneras] : hojas) {
-      if (terminar(hoja)) {
-        hijo(hoja, maneras, jugada);
-      }
-    }
-    return true;
+    return seguir(d, Combinaciones(s.abiertas, sueltas));
   };
   // Each set of positions where it stands in place, taken once; then the other copies.
   auto elegir = [&](auto& self, Mascara resto, Mascara enSitio, int tomadas) -> void {

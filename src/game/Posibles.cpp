@@ -7,6 +7,11 @@
 // - a copy promised by an earlier piece that no row holds on it,
 // - a copy of a later piece, which can stand anywhere that no longer matters,
 // - or, at the end, a piece no row holds: those cannot be told apart by any score.
+// A promised copy must keep off the positions where a row holds its piece, or it would stand in
+// place there. With few rows, the count goes faster with every promise alike, free to go
+// anywhere: each set of those positions that the copies could take is then counted on its own,
+// and its codes taken away or put back in turn, which leaves exactly the codes that keep off all
+// of them. With many rows, the promises keep their vetoes.
 #include "Posibles.h"
 
 #include <algorithm>
@@ -33,13 +38,15 @@ std::vector<int> Contador::Elegir(const std::function<double()>& azar) {
   // order as the promises themselves.
   auto abiertas = static_cast<Mascara>(((1u << casillas_) - 1) & ~s.libres);
   std::vector<std::pair<Promesa, int>> esperan;
+  // Its own placings: counting a situation not yet counted fills the count's meanwhile.
+  Hojas hojas;
   for (int turno = 0; turno < static_cast<int>(turnos_.size()); ++turno) {
     const Turno& t = turnos_[static_cast<std::size_t>(turno)];
     // The codes that follow each way of placing the piece, as counted: all of them, or, after a
     // count cut short, those it finished counting.
     Cuenta total = 0;
-    Colocar(turno, s, principal_.hojas, [&](const Situacion& d, Cuenta maneras, const Jugada&) {
-      total += maneras * Completar(principal_, turno + 1, d);
+    Colocar(turno, s, hojas, [&](const Situacion& d, Cuenta maneras, const Jugada&) {
+      total += maneras * Codigos(turno + 1, d);
     });
     if (total == 0) {
       return {};
@@ -48,17 +55,16 @@ std::vector<int> Contador::Elegir(const std::function<double()>& azar) {
     Jugada jugada;
     Situacion despues;
     bool elegida = false;
-    Colocar<true>(
-        turno, s, principal_.hojas, [&](const Situacion& d, Cuenta maneras, const Jugada& j) {
-          const Cuenta codigos = elegida ? 0 : maneras * Completar(principal_, turno + 1, d);
-          if (objetivo >= codigos) {
-            objetivo -= codigos;
-            return;
-          }
-          elegida = true;
-          jugada = j;
-          despues = d;
-        });
+    Colocar<true>(turno, s, hojas, [&](const Situacion& d, Cuenta maneras, const Jugada& j) {
+      const Cuenta codigos = elegida ? 0 : maneras * Codigos(turno + 1, d);
+      if (objetivo >= codigos) {
+        objetivo -= codigos;
+        return;
+      }
+      elegida = true;
+      jugada = j;
+      despues = d;
+    });
     for (int p = 0; p < casillas_; ++p) {
       if ((jugada.enSitio >> p & 1) != 0) {
         poner(t.pieza, p);
@@ -142,11 +148,15 @@ Posibles ContarPosibles(int casillas, int fichas, bool repetidos,
     posibles.ejemplo = contador.Elegir(azar);
     return posibles;
   }
-  // Cut short, the count is still a certain bound, and gives a code that fits. The codes listed
-  // for a moment give the count itself when there are few enough to list them all.
+  // Cut short, a count whose promises keep their vetoes is still a certain bound, and gives a code
+  // that fits; summed, it tells nothing. The codes listed for a moment give the count itself when
+  // there are few enough to list them all.
   Posibles lista = BuscarPosibles(casillas, fichas, repetidos, filas, azar);
-  lista.cuenta = std::max(lista.cuenta, posibles.cuenta);
   lista.memoria = posibles.memoria;
+  if (!contador.CortadoEsCota()) {
+    return lista;
+  }
+  lista.cuenta = std::max(lista.cuenta, posibles.cuenta);
   if (!lista.exacta) {
     std::vector<int> ejemplo = contador.Elegir(azar);
     if (!ejemplo.empty()) {

@@ -19,11 +19,15 @@ struct Posibles {
 
 // How a long count shares out its work: over `hilos` threads, once it has counted `aSolas`
 // situations alone (none: shared from the start); shorter counts are over before a thread would
-// start.
+// start. And how it tells apart the copies a piece leaves for positions that still matter: by
+// where each may not go, or all alike, with sums that take back out the codes they should not
+// give; the second is faster with few rows, the first with many.
 unsigned HilosDisponibles();  // the machine's cores, up to four; asked once
+enum class Promesas { SegunFilas, Vetadas, Sumadas };
 struct Reparto {
   unsigned hilos = HilosDisponibles();
   std::size_t aSolas = 4096;
+  Promesas promesas = Promesas::SegunFilas;
 };
 
 // The codes of `casillas` pieces out of `fichas` (with or without repeats) that would have

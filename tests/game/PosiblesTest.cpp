@@ -1,7 +1,7 @@
 // The hint's count of the codes that still fit every score, against the codes themselves: all
 // of them listed on small games, the old listing search on medium ones; and its example, drawn
-// evenly among them. Counts run alone or shared out over threads from the start, so that the
-// shared count is checked on every kind of position.
+// evenly among them. Counts run alone or shared out over threads from the start, with promises
+// kept apart or summed, so that every way of counting is checked on every kind of position.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -65,8 +65,12 @@ void Enviar(Partida& j, const Codigo& solucion, const std::vector<Codigo>& codig
   }
 }
 
-// Alone; two threads; more threads than this machine may have.
-const Reparto kRepartos[] = {{1, 0}, {2, 0}, {3, 0}};
+// Alone, over two threads, over more threads than this machine may have; with promises kept
+// apart by their vetoes or summed all alike. Taken in turn, so that both kinds of game (with and
+// without repeats) meet both ways of counting.
+constexpr Promesas kVetadas = Promesas::Vetadas, kSumadas = Promesas::Sumadas;
+const Reparto kRepartos[] = {{1, 0, kVetadas}, {2, 0, kSumadas}, {3, 0, kSumadas},
+                             {1, 0, kVetadas}, {2, 0, kVetadas}, {3, 0, kSumadas}};
 
 TEST(Posibles, CountsWhatListingEveryCodeFindsAndShowsOneOfThem) {
   std::mt19937 azar(5);
@@ -74,7 +78,7 @@ TEST(Posibles, CountsWhatListingEveryCodeFindsAndShowsOneOfThem) {
   for (int caso = 0; caso < 2000; ++caso) {
     const int casillas = entre(3, 5);
     Partida j{
-        casillas, entre(casillas, casillas == 5 ? 6 : 8), caso % 2 == 1, {}, kRepartos[caso % 3]};
+        casillas, entre(casillas, casillas == 5 ? 6 : 8), caso % 2 == 1, {}, kRepartos[caso % 6]};
     const std::vector<Codigo> codigos = j.Todos();
     const Codigo& solucion =
         codigos[std::uniform_int_distribution<std::size_t>(0, codigos.size() - 1)(azar)];
@@ -93,7 +97,7 @@ TEST(Posibles, CountsWhatTheListingSearchFindsOnMediumGames) {
   std::mt19937 azar(7);
   int comparadas = 0;
   for (int partida = 0; partida < 20; ++partida) {
-    Partida j{6, 13, partida % 2 == 0, {}, kRepartos[partida / 2 % 3]};
+    Partida j{6, 13, partida % 2 == 0, {}, kRepartos[partida % 6]};
     const Codigo solucion = j.Contar(azar).ejemplo;
     for (Codigo fila = j.Contar(azar).ejemplo; fila != solucion; fila = j.Contar(azar).ejemplo) {
       j.filas.push_back({fila, ContarAciertos(solucion, fila)});
@@ -157,12 +161,14 @@ TEST(Posibles, PastItsTimeTellsACertainBound) {
     j.filas.push_back({fila, ContarAciertos(solucion, fila)});
   }
   const Posibles exacta = j.Contar(azar);
-  const Posibles cortada = ContarPosibles(
-      10, 26, true, j.filas, [] { return 0.5; }, 0);
   EXPECT_TRUE(exacta.exacta);
-  EXPECT_FALSE(cortada.exacta);
-  EXPECT_LE(cortada.cuenta, exacta.cuenta);
-  EXPECT_TRUE(j.Cabe(cortada.ejemplo));
+  for (const Promesas promesas : {kVetadas, kSumadas}) {
+    const Posibles cortada =
+        ContarPosibles(10, 26, true, j.filas, [] { return 0.5; }, 0, {}, {1, 4096, promesas});
+    EXPECT_FALSE(cortada.exacta);
+    EXPECT_LE(cortada.cuenta, exacta.cuenta);
+    EXPECT_TRUE(j.Cabe(cortada.ejemplo));
+  }
 }
 
 }  // namespace
