@@ -64,7 +64,8 @@ Contador::Contador(int casillas, bool repetidos, std::span<const FilaPuntuada> f
                (reparto.promesas == Promesas::SegunFilas &&
                 static_cast<int>(filas.size()) + kSumadasHasta <= casillas)),
       filas_(filas.size()),
-      cuentas_(Palabras(filas, kBitsPromesas)),
+      // Summed, a situation has a single promise, told by its number of copies.
+      cuentas_(Palabras(filas, sumadas_ ? 4 : kBitsPromesas)),
       viables_(Palabras(filas, 4)),
       reparto_(reparto),
       tope_(tope),
@@ -593,7 +594,7 @@ Cuenta Contador::Completar(Obrero& o, int turno, const Situacion& s) {
     return s.esperando == 0 ? Relleno(otrasPiezas_.size(), s.abiertas + Unos(s.libres), repetidos_)
                             : 0;
   }
-  const Llave llave = Clave(turno, s);
+  const Llave llave = ClaveCuenta(turno, s);
   return Completar(o, turno, s, llave, cuentas_.Hash(llave));
 }
 
@@ -612,7 +613,7 @@ Cuenta Contador::Completar(Obrero& o, int turno, const Situacion& s, const Llave
   Cuenta total = 0;
   const std::vector<Siguiente>& siguientes = Siguientes(
       turno, s, sumadas_, [](const Situacion& d) { return d; },
-      [this](int t, const Situacion& d) { return Clave(t, d); }, cuentas_, o.hojas,
+      [this](int t, const Situacion& d) { return ClaveCuenta(t, d); }, cuentas_, o.hojas,
       o.siguientes[static_cast<std::size_t>(turno)]);
   for (std::size_t i = 0; i < siguientes.size() && !Parado(o); ++i) {
     const Siguiente& siguiente = siguientes[o.EnSuOrden(i, siguientes.size())];

@@ -224,6 +224,10 @@ class Contador {
   bool Prometedora(Obrero& o, int turno, const Situacion& s);
   Llave Clave(int turno, const Situacion& s) const;
   Llave ClaveViable(int turno, const Situacion& s) const;
+  // Summed, a situation has a single promise, told by its number of copies: the shorter key does.
+  Llave ClaveCuenta(int turno, const Situacion& s) const {
+    return sumadas_ ? ClaveViable(turno, s) : Clave(turno, s);
+  }
   template <typename Empaque>
   void Situar(Empaque& e, int turno, const Situacion& s) const;
   void Vigilar(Obrero& o);
