@@ -448,9 +448,8 @@ void Contador::Vigilar(Obrero& o) {
       alTardar_();
     }
   }
-  constexpr std::size_t kMaxSituaciones = std::size_t{1} << 22;  // some 300 MB of room
   const std::size_t situaciones = cuentas_.Llenas() + viables_.Llenas();
-  if (pasado >= tope_ || situaciones >= kMaxSituaciones) {
+  if (pasado >= tope_ || situaciones >= reparto_.situaciones) {
     cortado_.store(true, std::memory_order_relaxed);
   }
   if (puedeRepartir_ && situaciones >= reparto_.aSolas) {

@@ -21,13 +21,15 @@ struct Posibles {
 // situations alone (none: shared from the start); shorter counts are over before a thread would
 // start. And how it tells apart the copies a piece leaves for positions that still matter: by
 // where each may not go, or all alike, with sums that take back out the codes they should not
-// give; the second is faster with few rows, the first with many.
+// give; the second is faster with few rows, the first with many. And the most situations it may
+// keep before it gives up: some 300 MB of room.
 unsigned HilosDisponibles();  // the machine's cores, up to four; asked once
 enum class Promesas { SegunFilas, Vetadas, Sumadas };
 struct Reparto {
   unsigned hilos = HilosDisponibles();
   std::size_t aSolas = 4096;
   Promesas promesas = Promesas::SegunFilas;
+  std::size_t situaciones = std::size_t{1} << 22;
 };
 
 // The codes of `casillas` pieces out of `fichas` (with or without repeats) that would have
