@@ -46,7 +46,7 @@ static_assert(kBitsSituacion + 7 * kMaxFilas + kBitsPromesas <=
 // Few rows leave few dead ends, and promises of many kinds: summed, they are counted faster.
 // Many rows leave many dead ends, which only the quick pass over vetoed promises cuts early
 // enough. Rows that score little in common leave fewer dead ends: one row more, then.
-bool Sumar(Promesas promesas, int casillas, std::span<const FilaPuntuada> filas) {
+bool SeSuman(Promesas promesas, int casillas, std::span<const FilaPuntuada> filas) {
   if (promesas != Promesas::SegunFilas) {
     return promesas == Promesas::Sumadas;
   }
@@ -74,7 +74,7 @@ Contador::Contador(int casillas, bool repetidos, std::span<const FilaPuntuada> f
                    const Reparto& reparto)
     : casillas_(casillas),
       repetidos_(repetidos),
-      sumadas_(Sumar(reparto.promesas, casillas, filas)),
+      sumadas_(SeSuman(reparto.promesas, casillas, filas)),
       filas_(filas.size()),
       // Summed, a situation has a single promise, told by its number of copies.
       cuentas_(Palabras(filas, sumadas_ ? 4 : kBitsPromesas)),
@@ -579,24 +579,19 @@ Cuenta Contador::Codigos(int turno, Situacion s) {
     return Completar(principal_, turno, s);
   }
   Cuenta total = 0;
-  // Promise `i` on, with `libres` still free, `juntas` copies all alike from the promises before,
-  // and `tomadas` vetoed positions taken by them.
-  auto sumar = [&](auto& self, int i, Mascara libres, int juntas, int tomadas,
-                   Cuenta maneras) -> void {
+  // Promise `i` on, with `libres` still free and `juntas` copies alike from the promises before.
+  auto sumar = [&](auto& self, int i, Mascara libres, int juntas, Cuenta maneras) -> void {
     if (i == s.esperando) {
-      const Cuenta codigos = maneras * Completar(principal_, turno, Juntas(s, libres, juntas));
-      total += tomadas % 2 == 0 ? codigos : Cuenta{0} - codigos;
+      total += maneras * Completar(principal_, turno, Juntas(s, libres, juntas));
       return;
     }
     const Promesa& p = s.promesas[static_cast<std::size_t>(i)];
-    CadaTomadas(static_cast<Mascara>(p.vetadas & libres), p.copias, [&](Mascara suyas) {
-      const int iguales = p.copias - Unos(suyas);
-      // Which of the copies all alike are this piece's.
-      self(self, i + 1, static_cast<Mascara>(libres & ~suyas), juntas + iguales,
-           tomadas + Unos(suyas), maneras * Combinaciones(juntas + iguales, iguales));
-    });
+    SumarPromesa(libres, static_cast<Mascara>(p.vetadas & libres), p.copias, juntas, maneras,
+                 [&](Mascara despues, int todas, Cuenta suyas) {
+                   self(self, i + 1, despues, todas, suyas);
+                 });
   };
-  sumar(sumar, 0, s.libres, 0, 0, 1);
+  sumar(sumar, 0, s.libres, 0, 1);
   return total;
 }
 
@@ -634,7 +629,9 @@ Cuenta Contador::Completar(Obrero& o, int turno, const Situacion& s, const Llave
                   : Completar(o, turno + 1, siguiente.despues, siguiente.llave, siguiente.hash));
   }
   if (Parado(o)) {
-    return total;  // the codes counted so far: fewer than there are, never more
+    // The codes counted so far: with vetoed promises, fewer than there are, never more; summed,
+    // nothing to go by.
+    return total;
   }
   Guardar(cuentas_, llave, total);
   return total;

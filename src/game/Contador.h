@@ -96,12 +96,20 @@ inline Situacion Proyectar(const Situacion& s) {
   return Juntas(s, s.libres, s.Prometidas());
 }
 
-// Calls `f(tomadas)` for each set of the positions `vetadas` that `copias` copies could take.
+// A promise of `copias` summed with the `antes` copies already alike, its vetoes taken back out:
+// calls `f(libres, juntas, maneras)` for each set of the positions `vetadas` that its copies
+// could take against their veto, with the positions still free without them, the copies alike
+// once the rest join, and the ways, counted against when the set is odd (a number that wraps
+// round below zero).
 template <typename F>
-void CadaTomadas(Mascara vetadas, int copias, F&& f) {
+void SumarPromesa(Mascara libres, Mascara vetadas, int copias, int antes, Cuenta maneras, F&& f) {
   for (Mascara tomadas = vetadas;; tomadas = static_cast<Mascara>((tomadas - 1) & vetadas)) {
     if (Unos(tomadas) <= copias) {
-      f(tomadas);
+      const int iguales = copias - Unos(tomadas);
+      // Which of the copies all alike are this piece's.
+      const Cuenta suyas = Combinaciones(antes + iguales, iguales) * maneras;
+      f(static_cast<Mascara>(libres & ~tomadas), antes + iguales,
+        Unos(tomadas) % 2 == 0 ? suyas : Cuenta{0} - suyas);
     }
     if (tomadas == 0) {
       return;
@@ -377,13 +385,11 @@ void Contador::Colocar(int turno, const Situacion& s, Hojas& hojas, Hijo&& hijo,
         antes + prometidas > Unos(d.libres)) {
       return false;  // no code at all: nor with more copies
     }
-    CadaTomadas(vetadas, prometidas, [&](Mascara tomadas) {
-      const int iguales = prometidas - Unos(tomadas);
-      Situacion juntas = Juntas(d, static_cast<Mascara>(d.libres & ~tomadas), antes + iguales);
-      // Which of the copies all alike are this piece's.
-      const Cuenta suyas = Combinaciones(antes + iguales, iguales) * maneras;
-      seguir(juntas, Unos(tomadas) % 2 == 0 ? suyas : Cuenta{0} - suyas);
-    });
+    SumarPromesa(d.libres, vetadas, prometidas, antes, maneras,
+                 [&](Mascara libres, int juntas, Cuenta suyas) {
+                   Situacion iguales = Juntas(d, libres, juntas);
+                   seguir(iguales, suyas);
+                 });
     return true;
   };
   // Whether the piece may place these copies; false too when more promised copies cannot be.
