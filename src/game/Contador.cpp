@@ -206,6 +206,32 @@ bool Contador::Posible(int siguiente, Situacion& s, int porLlenar) const {
   return porLlenar == 0 || (repetidos_ ? piezas > 0 : porLlenar <= piezas);
 }
 
+int Contador::Copias(const Turno& t, const Situacion& s) const {
+  int copias = repetidos_ ? casillas_ : 1;
+  for (int r : t.filas) {
+    const auto ri = static_cast<std::size_t>(r);
+    const int holgura = filas_[ri].comunes - (s.ganado[ri] >> 4);
+    if (holgura < Unos(t.donde[ri])) {
+      copias = std::min(copias, holgura);
+    }
+  }
+  return copias;
+}
+
+bool Contador::Ganar(const Turno& t, Situacion& d, Mascara enSitio, int copias) const {
+  for (int r : t.filas) {
+    const auto ri = static_cast<std::size_t>(r);
+    const Fila& fila = filas_[ri];
+    const int enSitioFila = (d.ganado[ri] & 15) + Unos(enSitio & t.donde[ri]);
+    const int enComun = (d.ganado[ri] >> 4) + std::min(copias, Unos(t.donde[ri]));
+    if (enSitioFila > fila.muertos || enComun > fila.comunes) {
+      return false;
+    }
+    d.ganado[ri] = static_cast<std::uint8_t>(enSitioFila | enComun << 4);
+  }
+  return true;
+}
+
 // A closer look at a new situation: what each piece still to come can bring, given where it may
 // still stand (not in place for a row that has all it needs in place) and how many copies the
 // rows leave it.
@@ -272,18 +298,19 @@ const std::vector<Contador::Siguiente>& Contador::Siguientes(
     int turno, const Situacion& s, bool sumadas, Preparar&& preparar, Clavar&& clave,
     const Memoria& memoria, Hojas& hojas, std::vector<Siguiente>& siguientes) const {
   siguientes.clear();
-  Colocar(
-      turno, s, hojas,
-      [&](const Situacion& despues, Cuenta maneras, const Jugada&) {
-        Siguiente& siguiente =
-            siguientes.emplace_back(Siguiente{preparar(despues), maneras, {}, 0});
-        if (!TodasColocadas(turno + 1)) {
-          siguiente.llave = clave(turno + 1, siguiente.despues);
-          siguiente.hash = memoria.Hash(siguiente.llave);
-          memoria.Anticipar(siguiente.hash);
-        }
-      },
-      sumadas);
+  auto hijo = [&](const Situacion& despues, Cuenta maneras, const Jugada&) {
+    Siguiente& siguiente = siguientes.emplace_back(Siguiente{preparar(despues), maneras, {}, 0});
+    if (!TodasColocadas(turno + 1)) {
+      siguiente.llave = clave(turno + 1, siguiente.despues);
+      siguiente.hash = memoria.Hash(siguiente.llave);
+      memoria.Anticipar(siguiente.hash);
+    }
+  };
+  if (sumadas) {
+    ColocarSumada(turno, s, hijo);
+  } else {
+    Colocar(turno, s, hojas, hijo);
+  }
   return siguientes;
 }
 
@@ -571,34 +598,46 @@ Cuenta Contador::Repartida() {
   return Completar(principal_, 0, inicio_);
 }
 
-// Counted with all promises alike, each promise's vetoed positions are taken back out: over
-// every set of them its copies could take, apart from those of the other promises, the codes are
-// taken away when the sets add up to an odd number, and added when even.
+// Counted with all copies alike, free to take any position left at the end, each promise's copies
+// are kept off the positions they may not take: its vetoed ones, and those already open, which
+// promised copies never take. Over every set of those positions its copies could take, apart
+// from those of the other promises, the codes are taken away when the sets add up to an odd
+// number, and added when even.
 Cuenta Contador::Codigos(int turno, Situacion s) {
   if (!sumadas_) {
     return Completar(principal_, turno, s);
   }
   Cuenta total = 0;
-  // Promise `i` on, with `libres` still free and `juntas` copies alike from the promises before.
-  auto sumar = [&](auto& self, int i, Mascara libres, int juntas, Cuenta maneras) -> void {
+  // Promise `i` on, with `libres` still free, `abiertas` open and `juntas` copies alike from the
+  // promises before.
+  auto sumar = [&](auto& self, int i, Mascara libres, int abiertas, int juntas,
+                   Cuenta maneras) -> void {
     if (i == s.esperando) {
-      total += maneras * Completar(principal_, turno, Juntas(s, libres, juntas));
+      Situacion iguales = Juntas(s, libres, juntas);
+      iguales.abiertas = static_cast<std::int8_t>(abiertas);
+      total += maneras * Completar(principal_, turno, iguales);
       return;
     }
     const Promesa& p = s.promesas[static_cast<std::size_t>(i)];
-    SumarPromesa(libres, static_cast<Mascara>(p.vetadas & libres), p.copias, juntas, maneras,
-                 [&](Mascara despues, int todas, Cuenta suyas) {
-                   self(self, i + 1, despues, todas, suyas);
+    SumarPromesa(libres, static_cast<Mascara>(p.vetadas & libres), abiertas, p.copias, juntas,
+                 maneras, [&](Mascara despues, int siguenAbiertas, int todas, Cuenta suyas) {
+                   self(self, i + 1, despues, siguenAbiertas, todas, suyas);
                  });
   };
-  sumar(sumar, 0, s.libres, 0, 1);
+  sumar(sumar, 0, s.libres, s.abiertas, 0, 1);
   return total;
 }
 
 Cuenta Contador::Completar(Obrero& o, int turno, const Situacion& s) {
   if (TodasColocadas(turno)) {
-    return s.esperando == 0 ? Relleno(otrasPiezas_.size(), s.abiertas + Unos(s.libres), repetidos_)
-                            : 0;
+    const int huecos = s.abiertas + Unos(s.libres);
+    if (sumadas_) {  // the copies alike take their positions now, the pieces no row holds the rest
+      const int juntas = s.Prometidas();
+      return juntas > huecos ? 0
+                             : Combinaciones(huecos, juntas) *
+                                   Relleno(otrasPiezas_.size(), huecos - juntas, repetidos_);
+    }
+    return s.esperando == 0 ? Relleno(otrasPiezas_.size(), huecos, repetidos_) : 0;
   }
   const Llave llave = ClaveCuenta(turno, s);
   return Completar(o, turno, s, llave, cuentas_.Hash(llave));

@@ -87,8 +87,8 @@ struct Situacion {
   int Prometidas() const;
 };
 
-// The same situation with `libres` free and a single promise of `copias` that may take any of
-// them: copies all alike.
+// The same situation with `libres` free and a single promise of `copias` without vetoes: copies
+// all alike.
 Situacion Juntas(const Situacion& s, Mascara libres, int copias);
 // The same situation with the promises told apart by their number only, so that a promised copy
 // may take any position: every code that completes the situation completes this one too.
@@ -97,25 +97,88 @@ inline Situacion Proyectar(const Situacion& s) {
 }
 
 // A promise of `copias` summed with the `antes` copies already alike, its vetoes taken back out:
-// calls `f(libres, juntas, maneras)` for each set of the positions `vetadas` that its copies
-// could take against their veto, with the positions still free without them, the copies alike
-// once the rest join, and the ways, counted against when the set is odd (a number that wraps
-// round below zero).
+// calls `f(libres, abiertas, juntas, maneras)` for each set of the positions `vetadas` that its
+// copies could take against their veto, and each number of the `abiertas` open positions, alike,
+// that they could take too when those are out of their reach; with the positions still free and
+// open without them, the copies alike once the rest join, and the ways, counted against when the
+// positions taken are odd in number (a number that wraps round below zero).
 template <typename F>
-void SumarPromesa(Mascara libres, Mascara vetadas, int copias, int antes, Cuenta maneras, F&& f) {
+void SumarPromesa(Mascara libres, Mascara vetadas, int abiertas, int copias, int antes,
+                  Cuenta maneras, F&& f) {
   for (Mascara tomadas = vetadas;; tomadas = static_cast<Mascara>((tomadas - 1) & vetadas)) {
-    if (Unos(tomadas) <= copias) {
-      const int iguales = copias - Unos(tomadas);
-      // Which of the copies all alike are this piece's.
-      const Cuenta suyas = Combinaciones(antes + iguales, iguales) * maneras;
-      f(static_cast<Mascara>(libres & ~tomadas), antes + iguales,
-        Unos(tomadas) % 2 == 0 ? suyas : Cuenta{0} - suyas);
+    for (int abiertasTomadas = 0; abiertasTomadas <= std::min(abiertas, copias - Unos(tomadas));
+         ++abiertasTomadas) {
+      const int iguales = copias - Unos(tomadas) - abiertasTomadas;
+      // Which of the copies all alike are this piece's, and which open positions it takes.
+      const Cuenta suyas = Combinaciones(antes + iguales, iguales) *
+                           Combinaciones(abiertas, abiertasTomadas) * maneras;
+      f(static_cast<Mascara>(libres & ~tomadas), abiertas - abiertasTomadas, antes + iguales,
+        (Unos(tomadas) + abiertasTomadas) % 2 == 0 ? suyas : Cuenta{0} - suyas);
     }
     if (tomadas == 0) {
       return;
     }
   }
 }
+
+// Each set of the positions `donde` that a piece may take in place, up to `copias` of them, once:
+// calls `f(enSitio, tomadas)`, smaller sets before the larger ones that hold them.
+template <typename F>
+void CadaEnSitio(Mascara donde, int copias, F&& f, Mascara enSitio = 0, int tomadas = 0) {
+  f(enSitio, tomadas);
+  if (tomadas < copias) {
+    for (Mascara r = donde; r != 0; r &= static_cast<Mascara>(r - 1)) {
+      CadaEnSitio(static_cast<Mascara>(r & (r - 1)), copias, f,
+                  static_cast<Mascara>(enSitio | (r & -r)), tomadas + 1);
+    }
+  }
+}
+
+// The situations one placing leads to, each told once with all its ways. They differ only in the
+// copies their promises still wait to place, four bits each in a key; a placing leads to at most
+// 2^10 of them (ten promises of one copy), so the index never fills.
+class Reunidas {
+ public:
+  using Hoja = std::pair<Situacion, Cuenta>;
+  void Vaciar() {
+    hojas_.clear();
+    llaves_.clear();
+    if (++ronda_ == 0) {  // marks from 2^32 rounds ago would look new
+      std::fill(sello_.begin(), sello_.end(), 0);
+      ronda_ = 1;
+    }
+  }
+  void Sumar(const Situacion& s, Cuenta maneras) {
+    std::uint64_t llave = 0;
+    for (std::size_t i = 0; i < static_cast<std::size_t>(s.esperando); ++i) {
+      llave |= std::uint64_t{s.promesas[i].copias} << (4 * i);
+    }
+    auto x = static_cast<std::size_t>((llave * 0x9E3779B97F4A7C15u) >> (64 - kBits));
+    for (; sello_[x] == ronda_; x = (x + 1) % sello_.size()) {
+      if (llaves_[donde_[x]] == llave) {
+        hojas_[donde_[x]].second += maneras;
+        return;
+      }
+    }
+    sello_[x] = ronda_;
+    donde_[x] = static_cast<std::uint16_t>(hojas_.size());
+    hojas_.emplace_back(s, maneras);
+    llaves_.push_back(llave);
+  }
+  std::vector<Hoja>& Lista() { return hojas_; }
+
+ private:
+  static constexpr int kBits = 12;
+  std::vector<Hoja> hojas_;
+  std::vector<std::uint64_t> llaves_;
+  std::vector<std::uint32_t> sello_ = std::vector<std::uint32_t>(1u << kBits);
+  std::vector<std::uint16_t> donde_ = std::vector<std::uint16_t>(1u << kBits);
+  std::uint32_t ronda_ = 0;
+};
+// A placing's situations as the positions that stop mattering are shared out, one at a time.
+struct Hojas {
+  Reunidas una, otra;
+};
 
 // One way of placing a piece.
 struct Jugada {
@@ -144,7 +207,6 @@ class Contador {
 
  private:
   using Llave = Memoria::Clave;
-  using Hojas = std::vector<std::pair<Situacion, Cuenta>>;
   // A situation that follows the one being looked at, keyed and with its slot fetched; per turn.
   struct Siguiente {
     Situacion despues;
@@ -214,11 +276,18 @@ class Contador {
   }
   // Calls `hijo(despues, maneras, jugada)` for each way of placing the piece of `turno` that
   // keeps every row within reach of its score; `kPorJugada` tells apart ways that lead to the same
-  // situation, for drawing a code. With `sumadas`, the piece's promise joins the others, all alike,
-  // and `maneras` may be taken away (a number that wraps round below zero).
+  // situation, for drawing a code.
   template <bool kPorJugada = false, typename Hijo>
-  void Colocar(int turno, const Situacion& s, Hojas& hojas, Hijo&& hijo,
-               bool sumadas = false) const;
+  void Colocar(int turno, const Situacion& s, Hojas& hojas, Hijo&& hijo) const;
+  // The same, with every copy not in place summed with those alike, to take its position only at
+  // the end; `maneras` may be taken away (a number that wraps round below zero).
+  template <typename Hijo>
+  void ColocarSumada(int turno, const Situacion& s, Hijo&& hijo) const;
+  // The most copies the piece of `turno` may take: no row may get more in common than its score.
+  int Copias(const Turno& t, const Situacion& s) const;
+  // What the rows gain when the piece of `t` takes `enSitio` in place and `copias` in all; false
+  // when one would pass its score.
+  bool Ganar(const Turno& t, Situacion& d, Mascara enSitio, int copias) const;
   template <typename Preparar, typename Clavar>
   const std::vector<Siguiente>& Siguientes(int turno, const Situacion& s, bool sumadas,
                                            Preparar&& preparar, Clavar&& clave,
@@ -272,26 +341,15 @@ class Contador {
 // free positions that no longer matter; and promises some copies to positions that still do.
 // Then the positions that only it still mattered to stop mattering.
 template <bool kPorJugada, typename Hijo>
-void Contador::Colocar(int turno, const Situacion& s, Hojas& hojas, Hijo&& hijo,
-                       bool sumadas) const {
+void Contador::Colocar(int turno, const Situacion& s, Hojas& hojas, Hijo&& hijo) const {
   const Turno& t = turnos_[static_cast<std::size_t>(turno)];
-  // No row may get more in common than its score: that caps the piece's copies.
-  int copias = repetidos_ ? casillas_ : 1;
-  for (int r : t.filas) {
-    const auto ri = static_cast<std::size_t>(r);
-    const int holgura = filas_[ri].comunes - (s.ganado[ri] >> 4);
-    if (holgura < Unos(t.donde[ri])) {
-      copias = std::min(copias, holgura);
-    }
-  }
+  const int copias = Copias(t, s);
   const int prometibles = Unos(static_cast<Mascara>(s.libres & ~t.enFilas));
   Jugada jugada;
-  // The positions that stop mattering, one by one: left open, or taken by a promised copy (each
-  // kind of promise once, as many times as there are promises of that kind). The copies still
-  // promised must fit the positions that go on mattering, so some of those stopping must take one.
   const auto quedan = static_cast<Mascara>(s.libres & ~t.mueren);
   // The promises as they stand once the positions are shared out; false when one no longer fits.
   auto terminar = [&](Situacion& d) {
+    d.libres = static_cast<Mascara>(d.libres & quedan);
     int siguen = 0;
     for (int i = 0; i < d.esperando; ++i) {
       Promesa p = d.promesas[static_cast<std::size_t>(i)];
@@ -308,36 +366,15 @@ void Contador::Colocar(int turno, const Situacion& s, Hojas& hojas, Hijo&& hijo,
     std::sort(d.promesas.begin(), d.promesas.begin() + siguen);
     return true;
   };
-  auto repartir = [&](auto& self, Situacion& d, Mascara mueren, int prometidas,
-                      Cuenta maneras) -> void {
-    if (mueren == 0) {
-      d.libres = static_cast<Mascara>(d.libres & quedan);
-      if constexpr (kPorJugada) {
-        if (terminar(d)) {
-          hijo(d, maneras, jugada);
-        }
-        return;
-      }
-      // Sharing the same copies out over other positions leads to the same situation: it is
-      // told once, with all its ways. The same copies left means as many positions left open.
-      for (auto& [hoja, suyas] : hojas) {
-        if (std::equal(hoja.promesas.begin(), hoja.promesas.begin() + d.esperando,
-                       d.promesas.begin(),
-                       [](const Promesa& a, const Promesa& b) { return a.copias == b.copias; })) {
-          suyas += maneras;
-          return;
-        }
-      }
-      hojas.emplace_back(d, maneras);
-      return;
-    }
-    const int q = std::countr_zero(mueren);
-    const auto resto = static_cast<Mascara>(mueren & (mueren - 1));
-    if (prometidas - Unos(static_cast<Mascara>(d.libres & quedan)) <= Unos(resto)) {
+  // Who takes position `q` as it stops mattering: no one, while the copies still promised fit
+  // the positions that go on mattering and those still to stop (`resto`), or a promised copy,
+  // each kind of promise once, as many times as there are promises of that kind. Calls
+  // `f(despues, promesa, veces)`, with -1 for no one.
+  auto destinos = [&](const Situacion& d, int q, Mascara resto, auto&& f) {
+    if (d.Prometidas() - Unos(static_cast<Mascara>(d.libres & quedan)) <= Unos(resto)) {
       Situacion abierta = d;
       ++abierta.abiertas;
-      jugada.destino[static_cast<std::size_t>(q)] = -1;
-      self(self, abierta, resto, prometidas, maneras);
+      f(abierta, -1, Cuenta{1});
     }
     for (int i = 0; i < d.esperando; ++i) {
       const Promesa p = d.promesas[static_cast<std::size_t>(i)];
@@ -348,9 +385,23 @@ void Contador::Colocar(int turno, const Situacion& s, Hojas& hojas, Hijo&& hijo,
       const auto iguales = std::count(d.promesas.begin(), d.promesas.begin() + d.esperando, p);
       Situacion tomada = d;
       --tomada.promesas[static_cast<std::size_t>(i)].copias;
-      jugada.destino[static_cast<std::size_t>(q)] = i;
-      self(self, tomada, resto, prometidas - 1, maneras * static_cast<Cuenta>(iguales));
+      f(tomada, i, static_cast<Cuenta>(iguales));
     }
+  };
+  // Drawing a code, each way of sharing the positions out is told apart.
+  auto repartir = [&](auto& self, Situacion& d, Mascara mueren, Cuenta maneras) -> void {
+    if (mueren == 0) {
+      if (terminar(d)) {
+        hijo(d, maneras, jugada);
+      }
+      return;
+    }
+    const int q = std::countr_zero(mueren);
+    const auto resto = static_cast<Mascara>(mueren & (mueren - 1));
+    destinos(d, q, resto, [&](Situacion& despues, int promesa, Cuenta veces) {
+      jugada.destino[static_cast<std::size_t>(q)] = promesa;
+      self(self, despues, resto, maneras * veces);
+    });
   };
   // The positions that stop mattering once the piece has made its promise; false when the copies
   // promised cannot all take a position.
@@ -365,79 +416,104 @@ void Contador::Colocar(int turno, const Situacion& s, Hojas& hojas, Hijo&& hijo,
     if (!Posible(turno + 1, d, siguen + d.abiertas + mueren - enEspera)) {
       return true;
     }
-    hojas.clear();
-    repartir(repartir, d, static_cast<Mascara>(d.libres & t.mueren), enEspera, maneras);
-    for (auto& [hoja, suyas] : hojas) {
-      if (terminar(hoja)) {
-        hijo(hoja, suyas, jugada);
+    if constexpr (kPorJugada) {
+      repartir(repartir, d, static_cast<Mascara>(d.libres & t.mueren), maneras);
+    } else {
+      // Sharing the same copies out over other positions leads to the same situation: the
+      // situations that meet go on as one, with all their ways.
+      Reunidas* ahora = &hojas.una;
+      Reunidas* luego = &hojas.otra;
+      ahora->Vaciar();
+      ahora->Sumar(d, maneras);
+      for (auto m = static_cast<Mascara>(d.libres & t.mueren); m != 0;
+           m &= static_cast<Mascara>(m - 1)) {
+        luego->Vaciar();
+        for (const auto& [antes, suyas] : ahora->Lista()) {
+          destinos(antes, std::countr_zero(m), static_cast<Mascara>(m & (m - 1)),
+                   [&](const Situacion& despues, int, Cuenta veces) {
+                     luego->Sumar(despues, suyas * veces);
+                   });
+        }
+        std::swap(ahora, luego);
+      }
+      for (auto& [hoja, suyas] : ahora->Lista()) {
+        if (terminar(hoja)) {
+          hijo(hoja, suyas, jugada);
+        }
       }
     }
-    return true;
-  };
-  // Promised all alike, the copies may also take the positions where a row holds the piece, as
-  // they must not. Each set of those positions, taken by copies, gives codes that are taken back
-  // out when the set is odd and put back in when it is even: what is left are the codes that
-  // keep the piece off all of them.
-  auto sumar = [&](Situacion& d, int prometidas, Cuenta maneras) -> bool {
-    const auto vetadas = static_cast<Mascara>(d.libres & t.enFilas);
-    const int antes = d.Prometidas();
-    if (prometidas > Unos(static_cast<Mascara>(d.libres & ~vetadas)) ||
-        antes + prometidas > Unos(d.libres)) {
-      return false;  // no code at all: nor with more copies
-    }
-    SumarPromesa(d.libres, vetadas, prometidas, antes, maneras,
-                 [&](Mascara libres, int juntas, Cuenta suyas) {
-                   Situacion iguales = Juntas(d, libres, juntas);
-                   seguir(iguales, suyas);
-                 });
     return true;
   };
   // Whether the piece may place these copies; false too when more promised copies cannot be.
   auto probar = [&](Mascara enSitio, int sueltas, int prometidas) -> bool {
     Situacion d = s;
-    const int total = Unos(enSitio) + sueltas + prometidas;
-    for (int r : t.filas) {
-      const auto ri = static_cast<std::size_t>(r);
-      const Fila& fila = filas_[ri];
-      const int enSitioFila = (d.ganado[ri] & 15) + Unos(enSitio & t.donde[ri]);
-      const int enComun = (d.ganado[ri] >> 4) + std::min(total, Unos(t.donde[ri]));
-      if (enSitioFila > fila.muertos || enComun > fila.comunes) {
-        return false;
-      }
-      d.ganado[ri] = static_cast<std::uint8_t>(enSitioFila | enComun << 4);
+    if (!Ganar(t, d, enSitio, Unos(enSitio) + sueltas + prometidas)) {
+      return false;
     }
     d.libres &= static_cast<Mascara>(~enSitio);
     d.abiertas -= sueltas;
     jugada.enSitio = enSitio;
     jugada.sueltas = sueltas;
     jugada.prometidas = prometidas;
-    if (sumadas && prometidas > 0) {
-      return sumar(d, prometidas, Combinaciones(s.abiertas, sueltas));
-    }
     if (prometidas > 0) {
       d.promesas[static_cast<std::size_t>(d.esperando++)] = {
           static_cast<Mascara>(d.libres & t.enFilas), static_cast<std::uint8_t>(prometidas)};
     }
     return seguir(d, Combinaciones(s.abiertas, sueltas));
   };
-  // Each set of positions where it stands in place, taken once; then the other copies.
-  auto elegir = [&](auto& self, Mascara resto, Mascara enSitio, int tomadas) -> void {
-    for (int sueltas = 0; sueltas <= std::min<int>(s.abiertas, copias - tomadas); ++sueltas) {
-      for (int prometidas = 0; prometidas <= std::min(prometibles, copias - tomadas - sueltas);
-           ++prometidas) {
-        if (!probar(enSitio, sueltas, prometidas)) {
-          break;
+  CadaEnSitio(
+      static_cast<Mascara>(s.libres & t.enFilas), copias, [&](Mascara enSitio, int tomadas) {
+        for (int sueltas = 0; sueltas <= std::min<int>(s.abiertas, copias - tomadas); ++sueltas) {
+          for (int prometidas = 0; prometidas <= std::min(prometibles, copias - tomadas - sueltas);
+               ++prometidas) {
+            if (!probar(enSitio, sueltas, prometidas)) {
+              break;
+            }
+          }
         }
-      }
+      });
+}
+
+// Summed, a piece's copies not in place join those alike, which take their positions only at the
+// end, among all that are free then: the positions that stop mattering are simply left open. A
+// copy may not stand where a row holds the piece, as it would be in place there: each set of
+// those positions, taken by copies, gives codes that are taken back out when the set is odd and
+// put back in when it is even, which leaves the codes that keep the piece off all of them.
+template <typename Hijo>
+void Contador::ColocarSumada(int turno, const Situacion& s, Hijo&& hijo) const {
+  const Turno& t = turnos_[static_cast<std::size_t>(turno)];
+  const int antes = s.Prometidas();
+  // Whether the piece may take these copies; false too when more cannot.
+  auto probar = [&](Mascara enSitio, int sueltas) -> bool {
+    Situacion d = s;
+    if (!Ganar(t, d, enSitio, Unos(enSitio) + sueltas)) {
+      return false;
     }
-    if (tomadas < copias) {
-      for (Mascara r = resto; r != 0; r &= static_cast<Mascara>(r - 1)) {
-        self(self, static_cast<Mascara>(r & (r - 1)), static_cast<Mascara>(enSitio | (r & -r)),
-             tomadas + 1);
-      }
+    d.libres &= static_cast<Mascara>(~enSitio);
+    if (antes + sueltas > Unos(d.libres) + d.abiertas) {
+      return false;  // no room for the copies alike, nor for more of them
     }
+    SumarPromesa(
+        d.libres, static_cast<Mascara>(d.libres & t.enFilas), 0, sueltas, antes, 1,
+        [&](Mascara libres, int, int juntas, Cuenta maneras) {
+          const auto mueren = static_cast<Mascara>(libres & t.mueren);
+          Situacion despues = Juntas(d, static_cast<Mascara>(libres & ~mueren), juntas);
+          despues.abiertas = static_cast<std::int8_t>(despues.abiertas + Unos(mueren));
+          if (Posible(turno + 1, despues, Unos(despues.libres) + despues.abiertas - juntas)) {
+            hijo(despues, maneras, Jugada{});
+          }
+        });
+    return true;
   };
-  elegir(elegir, static_cast<Mascara>(s.libres & t.enFilas), 0, 0);
+  const int copias = Copias(t, s);
+  CadaEnSitio(static_cast<Mascara>(s.libres & t.enFilas), copias,
+              [&](Mascara enSitio, int tomadas) {
+                for (int sueltas = 0; sueltas <= copias - tomadas; ++sueltas) {
+                  if (!probar(enSitio, sueltas)) {
+                    break;
+                  }
+                }
+              });
 }
 
 }  // namespace quorbel::posibles

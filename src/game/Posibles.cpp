@@ -8,10 +8,10 @@
 // - a copy of a later piece, which can stand anywhere that no longer matters,
 // - or, at the end, a piece no row holds: those cannot be told apart by any score.
 // A promised copy must keep off the positions where a row holds its piece, or it would stand in
-// place there. With few rows, the count goes faster with every promise alike, free to go
-// anywhere: each set of those positions that the copies could take is then counted on its own,
-// and its codes taken away or put back in turn, which leaves exactly the codes that keep off all
-// of them. With many rows, the promises keep their vetoes.
+// place there. With few rows, the count goes faster with every copy not in place alike, free to
+// take any position still free at the end: each set of those positions that the copies could take
+// is then counted on its own, and its codes taken away or put back in turn, which leaves exactly
+// the codes that keep off all of them. With many rows, the promises keep their vetoes.
 #include "Posibles.h"
 
 #include <algorithm>
