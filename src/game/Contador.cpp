@@ -56,7 +56,7 @@ bool SeSuman(Promesas promesas, int casillas, std::span<const FilaPuntuada> fila
     enComun += f.puntuacion.muertos + f.puntuacion.tocados;
   }
   return n + kSumadasHasta <= casillas ||
-         (n + kSumadasHasta == casillas + 1 && enComun <= kComunesSumadas * n);
+         (n + kSumadasHasta == casillas + 1 && 2 * enComun <= kComunesSumadasPorDosFilas * n);
 }
 
 }  // namespace

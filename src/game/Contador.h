@@ -26,10 +26,10 @@ using Reloj = std::chrono::steady_clock;
 inline constexpr int kMaxCasillas = Ajustes::kMaxCasillas;
 inline constexpr int kMaxFilas = Ajustes::kMaxIntentos;
 // A count sums its promises all alike while its rows are at least so many fewer than the
-// positions, or one fewer when they score at most so much in common on average: measured on
-// every size of game, the larger the game, the longer it pays.
+// positions, or one fewer when they score at most so much in common per two rows on average:
+// measured on every size of game, the larger the game, the longer it pays.
 inline constexpr int kSumadasHasta = 5;
-inline constexpr int kComunesSumadas = 3;
+inline constexpr int kComunesSumadasPorDosFilas = 7;
 
 inline constexpr auto kCombinaciones = [] {
   std::array<std::array<std::uint64_t, kMaxCasillas + 1>, kMaxCasillas + 1> c{};
