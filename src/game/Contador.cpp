@@ -406,13 +406,13 @@ Contador::Llave Contador::ClaveViable(int turno, const Situacion& s) const {
   return e.Palabras();
 }
 
-bool Contador::Prometedora(Obrero& o, int turno, const Situacion& s) {
+bool Contador::Prometedora(Obrero& o, int turno, const Situacion& s, bool alcance) {
   Faltan faltan{};
   for (int r : turnos_[static_cast<std::size_t>(turno)].activas) {
     const auto ri = static_cast<std::size_t>(r);
     faltan[ri] = static_cast<std::int8_t>(filas_[ri].comunes - (s.ganado[ri] >> 4));
   }
-  return Alcanzable(turno, s) &&
+  return (!alcance || Alcanzable(turno, s)) &&
          EnComun(o, turno, faltan, Unos(s.libres) + s.abiertas - s.Prometidas());
 }
 
@@ -651,8 +651,10 @@ Cuenta Contador::Completar(Obrero& o, int turno, const Situacion& s, const Llave
   Vigilar(o);
   // One that the quick pass finds leads nowhere is kept in its table only: found there again as
   // fast, and half the room of a large count. Summed, most situations lead somewhere, and the
-  // quick pass would go through as many situations as the count: the quick looks do.
-  if (sumadas_ ? !Prometedora(o, turno, s) : !Viable(o, turno, Proyectar(s))) {
+  // quick pass would go through as many situations as the count: the look at what the rows can
+  // still get in common does. The closer look at where each piece may stand costs more there than
+  // the few dead ends it finds.
+  if (sumadas_ ? !Prometedora(o, turno, s, false) : !Viable(o, turno, Proyectar(s))) {
     return 0;
   }
   Cuenta total = 0;

@@ -299,8 +299,9 @@ class Contador {
   bool Alcanzable(int turno, const Situacion& s) const;
   using Faltan = std::array<std::int8_t, kMaxFilas>;  // per row, the pieces it still lacks
   bool EnComun(Obrero& o, int turno, const Faltan& faltan, int huecos);
-  // Whether the rows may still get their scores from `s`, by the quick looks alone.
-  bool Prometedora(Obrero& o, int turno, const Situacion& s);
+  // Whether the rows may still get their scores from `s`, by the quick looks alone: what they
+  // can still get in common, and with `alcance`, where each piece to come may still stand.
+  bool Prometedora(Obrero& o, int turno, const Situacion& s, bool alcance = true);
   Llave Clave(int turno, const Situacion& s) const;
   Llave ClaveViable(int turno, const Situacion& s) const;
   // Summed, a situation has a single promise, told by its number of copies: the shorter key does.
