@@ -10,6 +10,7 @@
 #include <random>
 #include <set>
 
+#include "Contador.h"
 #include "Posibles.h"
 #include "Puntuacion.h"
 
@@ -199,6 +200,39 @@ TEST(Posibles, CutShortTellsACertainBound) {
       EXPECT_LE(cortada.cuenta, exacta.cuenta) << corte.situaciones;
       EXPECT_TRUE(j.Cabe(cortada.ejemplo)) << corte.situaciones;
     }
+  }
+}
+
+// A placing's situations that meet are told once, with all their ways, round after round: each
+// round the same situations come in another order.
+TEST(Posibles, SituationsThatMeetAreToldOnce) {
+  using posibles::Situacion;
+  const std::vector<std::vector<int>> copias = {
+      {1, 0, 0}, {0, 1, 0}, {1, 1, 0}, {2, 0, 0}, {0, 0, 1}};
+  posibles::Reunidas reunidas;
+  for (std::size_t ronda = 0; ronda < copias.size(); ++ronda) {
+    reunidas.Vaciar();
+    std::map<std::vector<int>, posibles::Cuenta> esperadas;
+    for (std::size_t i = 0; i < 2 * copias.size(); ++i) {
+      const std::vector<int>& c = copias[(i + ronda * 2) % copias.size()];
+      Situacion s;
+      s.esperando = static_cast<std::int8_t>(c.size());
+      for (std::size_t p = 0; p < c.size(); ++p) {
+        s.promesas[p].copias = static_cast<std::uint8_t>(c[p]);
+      }
+      reunidas.Sumar(s, i + 1);
+      esperadas[c] += i + 1;
+    }
+    std::map<std::vector<int>, posibles::Cuenta> dichas;
+    for (const auto& [s, maneras] : reunidas.Lista()) {
+      std::vector<int> c;
+      for (int p = 0; p < s.esperando; ++p) {
+        c.push_back(s.promesas[static_cast<std::size_t>(p)].copias);
+      }
+      EXPECT_EQ(dichas.count(c), 0u) << ronda;
+      dichas[c] = maneras;
+    }
+    EXPECT_EQ(dichas, esperadas) << ronda;
   }
 }
 
