@@ -429,10 +429,10 @@ void Contador::Colocar(int turno, const Situacion& s, Hojas& hojas, Hijo&& hijo)
       for (auto m = static_cast<Mascara>(d.libres & t.mueren); m != 0;
            m &= static_cast<Mascara>(m - 1)) {
         luego->Vaciar();
-        for (const auto& [antes, suyas] : ahora->Lista()) {
-          destinos(antes, std::countr_zero(m), static_cast<Mascara>(m & (m - 1)),
+        for (const Reunidas::Hoja& antes : ahora->Lista()) {
+          destinos(antes.first, std::countr_zero(m), static_cast<Mascara>(m & (m - 1)),
                    [&](const Situacion& despues, int, Cuenta veces) {
-                     luego->Sumar(despues, suyas * veces);
+                     luego->Sumar(despues, antes.second * veces);
                    });
         }
         std::swap(ahora, luego);
