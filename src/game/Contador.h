@@ -484,18 +484,19 @@ template <typename Hijo>
 void Contador::ColocarSumada(int turno, const Situacion& s, Hijo&& hijo) const {
   const Turno& t = turnos_[static_cast<std::size_t>(turno)];
   const int antes = s.Prometidas();
-  // Whether the piece may take these copies; false too when more cannot.
-  auto probar = [&](Mascara enSitio, int sueltas) -> bool {
+  // Whether the piece may take `fueraDeSitio` copies besides those in place; false too when more
+  // cannot.
+  auto probar = [&](Mascara enSitio, int fueraDeSitio) -> bool {
     Situacion d = s;
-    if (!Ganar(t, d, enSitio, Unos(enSitio) + sueltas)) {
+    if (!Ganar(t, d, enSitio, Unos(enSitio) + fueraDeSitio)) {
       return false;
     }
     d.libres &= static_cast<Mascara>(~enSitio);
-    if (antes + sueltas > Unos(d.libres) + d.abiertas) {
+    if (antes + fueraDeSitio > Unos(d.libres) + d.abiertas) {
       return false;  // no room for the copies alike, nor for more of them
     }
     SumarPromesa(
-        d.libres, static_cast<Mascara>(d.libres & t.enFilas), 0, sueltas, antes, 1,
+        d.libres, static_cast<Mascara>(d.libres & t.enFilas), 0, fueraDeSitio, antes, 1,
         [&](Mascara libres, int, int juntas, Cuenta maneras) {
           const auto mueren = static_cast<Mascara>(libres & t.mueren);
           Situacion despues = Juntas(d, static_cast<Mascara>(libres & ~mueren), juntas);
@@ -509,8 +510,8 @@ void Contador::ColocarSumada(int turno, const Situacion& s, Hijo&& hijo) const {
   const int copias = Copias(t, s);
   CadaEnSitio(static_cast<Mascara>(s.libres & t.enFilas), copias,
               [&](Mascara enSitio, int tomadas) {
-                for (int sueltas = 0; sueltas <= copias - tomadas; ++sueltas) {
-                  if (!probar(enSitio, sueltas)) {
+                for (int fueraDeSitio = 0; fueraDeSitio <= copias - tomadas; ++fueraDeSitio) {
+                  if (!probar(enSitio, fueraDeSitio)) {
                     break;
                   }
                 }
