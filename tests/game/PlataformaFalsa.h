@@ -29,6 +29,7 @@ class PlataformaFalsa : public Plataforma {
   std::vector<MensajeVisto> mensajes;
   std::vector<Ventana> modales;
   std::vector<std::string> abiertos;
+  std::vector<bool> ocupado;  // the busy pointer, each time it is shown or taken away
   std::string directorio = "/nonexistent", documentacion = "/nonexistent";
   std::string datos;  // where the best times are kept; nowhere unless a test says
   std::function<void(Ventana)> alMostrarModal;  // what the player does in a modal window
@@ -46,6 +47,7 @@ class PlataformaFalsa : public Plataforma {
     return r;
   }
   double Segundos() override { return reloj; }
+  void Ocupado(bool si) override { ocupado.push_back(si); }
   Respuesta Mensaje(const std::string& texto, Icono icono, Botones botones) override {
     mensajes.push_back({texto, icono, botones});
     return responder ? responder(mensajes.back()) : Respuesta::Ok;

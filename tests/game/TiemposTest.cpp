@@ -167,5 +167,24 @@ TEST(Pista, CountsThePossibleCodesOnlyWhileAGameIsPlayed) {
   EXPECT_EQ(m.plataforma.UltimoMensaje(), "Quedan 1.000.000 códigos posibles.\rPor ejemplo:");
 }
 
+// Six rows of the largest game with repeats take the count half a second or more: the busy
+// pointer shows while it runs, and goes when it ends. A short count never shows it.
+TEST(Pista, ShowsTheBusyPointerOnlyWhileALongCountRuns) {
+  Mesa m;
+  m.Arrancar({19, 19, 2, 10, 3, 9, 21, 8, 3, 20}, "0,1,0,10,20,26");
+  m.plataforma.Variado();
+  m.Jugar({19, 2, 13, 26, 22, 26, 4, 9, 1, 26});
+  m.juego.Aplicar({Accion::PedirPista});
+  EXPECT_TRUE(m.plataforma.ocupado.empty());
+  m.Jugar({14, 23, 1, 26, 20, 21, 14, 3, 17, 2});
+  m.Jugar({7, 20, 24, 2, 22, 3, 25, 12, 14, 19});
+  m.Jugar({17, 12, 13, 7, 23, 19, 9, 21, 23, 20});
+  m.Jugar({10, 15, 5, 1, 19, 25, 7, 20, 23, 26});
+  m.Jugar({6, 6, 18, 3, 13, 24, 19, 17, 1, 20});
+  m.juego.Aplicar({Accion::PedirPista});
+  EXPECT_EQ(m.plataforma.ocupado, (std::vector<bool>{true, false}));
+  EXPECT_EQ(m.plataforma.UltimoMensaje(), "Quedan 386.573.983 códigos posibles.\rPor ejemplo:");
+}
+
 }  // namespace
 }  // namespace quorbel::prueba
