@@ -206,13 +206,34 @@ bool Contador::Posible(int siguiente, Situacion& s, int porLlenar) const {
   return porLlenar == 0 || (repetidos_ ? piezas > 0 : porLlenar <= piezas);
 }
 
-int Contador::Copias(const Turno& t, const Situacion& s) const {
+bool Contador::CabenEnSitio(int siguiente, const Situacion& s, Mascara libres) const {
+  const Turno& t = turnos_[static_cast<std::size_t>(siguiente)];
+  for (int r : turnos_[static_cast<std::size_t>(siguiente - 1)].activas) {
+    const auto ri = static_cast<std::size_t>(r);
+    const Fila& fila = filas_[ri];
+    if (fila.ultimo >= siguiente &&
+        (s.ganado[ri] & 15) + Unos(static_cast<Mascara>(libres & t.faltan[ri])) < fila.muertos) {
+      return false;
+    }
+  }
+  return true;
+}
+
+int Contador::Copias(int turno, const Situacion& s) const {
+  const Turno& t = turnos_[static_cast<std::size_t>(turno)];
   int copias = repetidos_ ? casillas_ : 1;
-  for (int r : t.filas) {
+  // Each copy takes a position from the pieces to come, and brings one in common only to a row
+  // that holds the piece, up to the copies it holds there.
+  const int sitio = Unos(s.libres) + s.abiertas - s.Prometidas();
+  for (int r : t.activas) {
     const auto ri = static_cast<std::size_t>(r);
     const int holgura = filas_[ri].comunes - (s.ganado[ri] >> 4);
-    if (holgura < Unos(t.donde[ri])) {
+    const int suyas = Unos(t.donde[ri]);
+    if (holgura < suyas) {
       copias = std::min(copias, holgura);
+    }
+    if (filas_[ri].ultimo > turno) {
+      copias = std::min(copias, sitio - holgura + suyas);
     }
   }
   return copias;

@@ -283,8 +283,9 @@ class Contador {
   // the end; `maneras` may be taken away (a number that wraps round below zero).
   template <typename Hijo>
   void ColocarSumada(int turno, const Situacion& s, Hijo&& hijo) const;
-  // The most copies the piece of `turno` may take: no row may get more in common than its score.
-  int Copias(const Turno& t, const Situacion& s) const;
+  // The most copies the piece of `turno` may take: no row may get more in common than its score,
+  // nor be left too few positions for what it still lacks.
+  int Copias(int turno, const Situacion& s) const;
   // What the rows gain when the piece of `t` takes `enSitio` in place and `copias` in all; false
   // when one would pass its score.
   bool Ganar(const Turno& t, Situacion& d, Mascara enSitio, int copias) const;
@@ -296,6 +297,8 @@ class Contador {
   // Whether every piece is placed before `turno`.
   bool TodasColocadas(int turno) const { return turno == static_cast<int>(turnos_.size()); }
   bool Posible(int siguiente, Situacion& s, int porLlenar) const;
+  // Whether every row still short of its score in place can get it with `libres` free.
+  bool CabenEnSitio(int siguiente, const Situacion& s, Mascara libres) const;
   bool Alcanzable(int turno, const Situacion& s) const;
   using Faltan = std::array<std::int8_t, kMaxFilas>;  // per row, the pieces it still lacks
   bool EnComun(Obrero& o, int turno, const Faltan& faltan, int huecos);
@@ -344,7 +347,7 @@ class Contador {
 template <bool kPorJugada, typename Hijo>
 void Contador::Colocar(int turno, const Situacion& s, Hojas& hojas, Hijo&& hijo) const {
   const Turno& t = turnos_[static_cast<std::size_t>(turno)];
-  const int copias = Copias(t, s);
+  const int copias = Copias(turno, s);
   const int prometibles = Unos(static_cast<Mascara>(s.libres & ~t.enFilas));
   Jugada jugada;
   const auto quedan = static_cast<Mascara>(s.libres & ~t.mueren);
@@ -495,19 +498,25 @@ void Contador::ColocarSumada(int turno, const Situacion& s, Hijo&& hijo) const {
     if (antes + fueraDeSitio > Unos(d.libres) + d.abiertas) {
       return false;  // no room for the copies alike, nor for more of them
     }
-    SumarPromesa(
-        d.libres, static_cast<Mascara>(d.libres & t.enFilas), 0, fueraDeSitio, antes, 1,
-        [&](Mascara libres, int, int juntas, Cuenta maneras) {
-          const auto mueren = static_cast<Mascara>(libres & t.mueren);
-          Situacion despues = Juntas(d, static_cast<Mascara>(libres & ~mueren), juntas);
-          despues.abiertas = static_cast<std::int8_t>(despues.abiertas + Unos(mueren));
-          if (Posible(turno + 1, despues, Unos(despues.libres) + despues.abiertas - juntas)) {
-            hijo(despues, maneras, Jugada{});
-          }
-        });
+    // The positions the signed sums take leave the pieces to come as many as they take from the
+    // copies alike: what each row can still get in common does not depend on them, only what it
+    // can still get in place.
+    if (!Posible(turno + 1, d, Unos(d.libres) + d.abiertas - antes - fueraDeSitio)) {
+      return true;
+    }
+    SumarPromesa(d.libres, static_cast<Mascara>(d.libres & t.enFilas), 0, fueraDeSitio, antes, 1,
+                 [&](Mascara libres, int, int juntas, Cuenta maneras) {
+                   if (libres != d.libres && !CabenEnSitio(turno + 1, d, libres)) {
+                     return;
+                   }
+                   const auto mueren = static_cast<Mascara>(libres & t.mueren);
+                   Situacion despues = Juntas(d, static_cast<Mascara>(libres & ~mueren), juntas);
+                   despues.abiertas = static_cast<std::int8_t>(despues.abiertas + Unos(mueren));
+                   hijo(despues, maneras, Jugada{});
+                 });
     return true;
   };
-  const int copias = Copias(t, s);
+  const int copias = Copias(turno, s);
   CadaEnSitio(static_cast<Mascara>(s.libres & t.enFilas), copias,
               [&](Mascara enSitio, int tomadas) {
                 for (int fueraDeSitio = 0; fueraDeSitio <= copias - tomadas; ++fueraDeSitio) {
