@@ -179,11 +179,11 @@ void Contador::Ordenar(std::span<const FilaPuntuada> filas, int fichas) {
 
 // Whether every row can still get its score once the pieces before `siguiente` are placed, with
 // `porLlenar` positions left for the pieces to come. A row whose pieces are all placed must have
-// it exactly, and is then forgotten.
-bool Contador::Posible(int siguiente, Situacion& s, int porLlenar) const {
+// it exactly, and is then forgotten: no key or look takes in what it gained.
+bool Contador::Posible(int siguiente, const Situacion& s, int porLlenar) const {
   for (int r : turnos_[static_cast<std::size_t>(siguiente - 1)].activas) {
     const Fila& fila = filas_[static_cast<std::size_t>(r)];
-    std::uint8_t& g = s.ganado[static_cast<std::size_t>(r)];
+    const std::uint8_t g = s.ganado[static_cast<std::size_t>(r)];
     const int enSitio = g & 15, enComun = g >> 4;
     // What a row still lacks in place it must also still lack in common.
     if (fila.muertos - enSitio > fila.comunes - enComun) {
@@ -193,7 +193,6 @@ bool Contador::Posible(int siguiente, Situacion& s, int porLlenar) const {
       if (enSitio != fila.muertos || enComun != fila.comunes) {
         return false;
       }
-      g = 0;
       continue;
     }
     const Mascara faltan = turnos_[static_cast<std::size_t>(siguiente)].faltan[r];

@@ -296,7 +296,7 @@ class Contador {
                                            std::vector<Siguiente>& siguientes) const;
   // Whether every piece is placed before `turno`.
   bool TodasColocadas(int turno) const { return turno == static_cast<int>(turnos_.size()); }
-  bool Posible(int siguiente, Situacion& s, int porLlenar) const;
+  bool Posible(int siguiente, const Situacion& s, int porLlenar) const;
   // Whether every row still short of its score in place can get it with `libres` free.
   bool CabenEnSitio(int siguiente, const Situacion& s, Mascara libres) const;
   bool Alcanzable(int turno, const Situacion& s) const;
