@@ -7,8 +7,10 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <mutex>
 #include <random>
 #include <set>
+#include <thread>
 
 #include "Contador.h"
 #include "Posibles.h"
@@ -200,6 +202,31 @@ TEST(Posibles, CutShortTellsACertainBound) {
       EXPECT_LE(cortada.cuenta, exacta.cuenta) << corte.situaciones;
       EXPECT_TRUE(j.Cabe(cortada.ejemplo)) << corte.situaciones;
     }
+  }
+}
+
+// A long count tells of the wait once, from the thread that asked for it: the game shows the busy
+// pointer there, and only that thread may touch a window. Shared over two threads from the start,
+// either could be the first to notice the time; the count is cut short well after it.
+TEST(Posibles, TellsOfTheWaitOnceFromTheAskingThread) {
+  const std::vector<FilaPuntuada> filas = {{{19, 2, 13, 26, 22, 26, 4, 9, 1, 26}, {1, 2}},
+                                           {{14, 23, 1, 26, 20, 21, 14, 3, 17, 2}, {0, 4}},
+                                           {{7, 20, 24, 2, 22, 3, 25, 12, 14, 19}, {0, 4}},
+                                           {{17, 12, 13, 7, 23, 19, 9, 21, 23, 20}, {1, 3}},
+                                           {{10, 15, 5, 1, 19, 25, 7, 20, 23, 26}, {0, 3}},
+                                           {{6, 6, 18, 3, 13, 24, 19, 17, 1, 20}, {1, 2}}};
+  for (int vez = 0; vez < 4; ++vez) {
+    std::mutex candado;
+    std::vector<std::thread::id> avisos;
+    ContarPosibles(
+        10, 26, true, filas, [] { return 0.5; }, 250,
+        [&] {
+          const std::lock_guard<std::mutex> cerrado(candado);
+          avisos.push_back(std::this_thread::get_id());
+        },
+        {2, 0, Promesas::SegunFilas});
+    ASSERT_EQ(avisos.size(), 1u) << vez;
+    EXPECT_EQ(avisos[0], std::this_thread::get_id()) << vez;
   }
 }
 
