@@ -196,22 +196,24 @@ bool Contador::Posible(int siguiente, const Situacion& s, int porLlenar) const {
       continue;
     }
     const Mascara faltan = turnos_[static_cast<std::size_t>(siguiente)].faltan[r];
-    if (enSitio + Unos(s.libres & faltan) < fila.muertos ||
-        enComun + std::min(porLlenar, Unos(faltan)) < fila.comunes) {
+    if (enComun + std::min(porLlenar, Unos(faltan)) < fila.comunes) {
       return false;
     }
   }
   const int piezas = static_cast<int>(turnos_.size() + otrasPiezas_.size()) - siguiente;
-  return porLlenar == 0 || (repetidos_ ? piezas > 0 : porLlenar <= piezas);
+  return CabenEnSitio(siguiente, s, s.libres) &&
+         (porLlenar == 0 || (repetidos_ ? piezas > 0 : porLlenar <= piezas));
 }
 
 bool Contador::CabenEnSitio(int siguiente, const Situacion& s, Mascara libres) const {
-  const Turno& t = turnos_[static_cast<std::size_t>(siguiente)];
   for (int r : turnos_[static_cast<std::size_t>(siguiente - 1)].activas) {
     const auto ri = static_cast<std::size_t>(r);
     const Fila& fila = filas_[ri];
-    if (fila.ultimo >= siguiente &&
-        (s.ganado[ri] & 15) + Unos(static_cast<Mascara>(libres & t.faltan[ri])) < fila.muertos) {
+    if (fila.ultimo < siguiente) {
+      continue;  // all its pieces placed: nothing more comes to it in place
+    }
+    const Mascara faltan = turnos_[static_cast<std::size_t>(siguiente)].faltan[ri];
+    if ((s.ganado[ri] & 15) + Unos(static_cast<Mascara>(libres & faltan)) < fila.muertos) {
       return false;
     }
   }
