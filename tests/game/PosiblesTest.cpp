@@ -115,6 +115,28 @@ TEST(Posibles, CountsWhatTheListingSearchFindsOnMediumGames) {
   EXPECT_GT(comparadas, 50);
 }
 
+// The listing search's example gives the positions no row tells apart any of the pieces no row
+// holds: over many draws, every code that fits comes out, and nothing else.
+TEST(Posibles, ListingSearchShowsEveryCodeThatFits) {
+  struct Caso {
+    int fichas;
+    bool repetidos;
+  };
+  for (const Caso c : {Caso{5, true}, Caso{6, false}}) {
+    Partida j{3, c.fichas, c.repetidos, {{{1, 2, 3}, {0, 0}}}};
+    const std::vector<Codigo> caben = j.Todos();
+    ASSERT_EQ(caben.size(), c.repetidos ? 8u : 6u);
+    std::mt19937 azar(17);
+    std::set<Codigo> vistos;
+    for (int vez = 0; vez < 300; ++vez) {
+      vistos.insert(BuscarPosibles(3, c.fichas, c.repetidos, j.filas, [&] {
+                      return std::uniform_real_distribution<double>(0, 1)(azar);
+                    }).ejemplo);
+    }
+    EXPECT_EQ(vistos, std::set<Codigo>(caben.begin(), caben.end())) << c.fichas;
+  }
+}
+
 // On games too large to list, both ways of counting agree, on every position of sensible play:
 // keys as long as a count makes them, and every number of rows.
 TEST(Posibles, BothWaysOfCountingAgreeOnLargeGames) {
