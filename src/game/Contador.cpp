@@ -43,20 +43,14 @@ static_assert(5 + 4 + 4 * kMaxFilas <= 64 * 2);
 static_assert(kBitsSituacion + 7 * kMaxFilas + kBitsPromesas <=
               64 * static_cast<int>(Memoria::kMaxPalabras));
 
-// Few rows leave few dead ends, and promises of many kinds: summed, they are counted faster.
-// Many rows leave many dead ends, which only the quick pass over vetoed promises cuts early
-// enough. Rows that score little in common leave fewer dead ends: one row more, then.
+// Few rows leave few dead ends, and promises of many kinds: summed, and counted by groups, they
+// are counted faster. Many rows leave many dead ends, which only the quick pass over vetoed
+// promises cuts early enough.
 bool SeSuman(Promesas promesas, int casillas, std::span<const FilaPuntuada> filas) {
   if (promesas != Promesas::SegunFilas) {
     return promesas == Promesas::Sumadas;
   }
-  const int n = static_cast<int>(filas.size());
-  int enComun = 0;
-  for (const FilaPuntuada& f : filas) {
-    enComun += f.puntuacion.muertos + f.puntuacion.tocados;
-  }
-  return n + kSumadasHasta <= casillas ||
-         (n + kSumadasHasta == casillas + 1 && 2 * enComun <= kComunesSumadasPorDosFilas * n);
+  return static_cast<int>(filas.size()) + kSumadasHasta <= casillas;
 }
 
 }  // namespace
@@ -79,6 +73,7 @@ Contador::Contador(int casillas, bool repetidos, std::span<const FilaPuntuada> f
       // Summed, a situation has a single promise, told by its number of copies.
       cuentas_(Palabras(filas, sumadas_ ? 4 : kBitsPromesas)),
       viables_(Palabras(filas, 4)),
+      indiceGrupos_(Palabras(filas, 4)),
       reparto_(reparto),
       tope_(tope),
       alTardar_(alTardar) {
@@ -561,6 +556,9 @@ void Contador::AcabarMudanzas() {
 }
 
 Cuenta Contador::Total() {
+  if (sumadas_ && !turnos_.empty()) {
+    return PorCapas();
+  }
   if (reparto_.hilos > 1 && reparto_.aSolas == 0) {
     return Repartida();
   }
@@ -669,6 +667,9 @@ Cuenta Contador::Completar(Obrero& o, int turno, const Situacion& s, const Llave
                            std::size_t hash) {
   if (const Cuenta* hecha = cuentas_.Buscar(llave, hash)) {
     return *hecha;
+  }
+  if (Cuenta contada = 0; DeCapas(turno, s, contada)) {
+    return contada;
   }
   Vigilar(o);
   // One that the quick pass finds leads nowhere is kept in its table only: found there again as

@@ -25,11 +25,10 @@ using Reloj = std::chrono::steady_clock;
 
 inline constexpr int kMaxCasillas = Ajustes::kMaxCasillas;
 inline constexpr int kMaxFilas = Ajustes::kMaxIntentos;
-// A count sums its promises all alike while its rows are at least so many fewer than the
-// positions, or one fewer when they score at most so much in common per two rows on average:
-// measured on every size of game, the larger the game, the longer it pays.
-inline constexpr int kSumadasHasta = 5;
-inline constexpr int kComunesSumadasPorDosFilas = 7;
+// A count sums its promises all alike, and goes by groups, while its rows are at least so many
+// fewer than the positions: measured on every size of game, past that the vetoed promises' quick
+// pass pays.
+inline constexpr int kSumadasHasta = 3;
 
 inline constexpr auto kCombinaciones = [] {
   std::array<std::array<std::uint64_t, kMaxCasillas + 1>, kMaxCasillas + 1> c{};
@@ -203,7 +202,10 @@ class Contador {
   // Whether a count cut short still gives a certain lower bound, and codes that fit: not when
   // promises are summed, whose sums go up and down on the way.
   bool CortadoEsCota() const { return !sumadas_; }
-  std::size_t Bytes() const { return cuentas_.Bytes() + viables_.Bytes(); }
+  std::size_t Bytes() const {
+    return cuentas_.Bytes() + viables_.Bytes() + indiceGrupos_.Bytes() + grupos_.Bytes() +
+           formas_.Bytes() + siguientes_.Bytes() + valores_.Bytes();
+  }
 
  private:
   using Llave = Memoria::Clave;
@@ -231,6 +233,58 @@ class Contador {
   };
 
   void Ordenar(std::span<const FilaPuntuada> filas, int fichas);
+
+  // Summed, the situations of a turn that differ only in their free positions that still matter
+  // make a group: a piece is placed the same ways in all of them, and leads to the same groups.
+  // The count goes over groups turn by turn, forward to find the free positions each is reached
+  // with, then back to count the codes that complete each of those.
+  struct alignas(256) Grupo {
+    std::array<std::uint64_t, 16> alcanzadas{};  // a bit for each set of free positions
+    std::array<std::uint16_t, 16> antes{};       // the sets reached in the words before
+    std::array<std::uint8_t, kMaxFilas> ganado{};
+    std::uint32_t primera = 0, formas = 0;  // its ways of placing the piece, in `formas_`
+    std::uint32_t valores = 0;              // where its counts start, in `valores_`
+    std::int8_t turno = 0, abiertas = 0, juntas = 0;
+    // By the number of free positions that still matter: the most copies its piece may take.
+    std::array<std::int8_t, kMaxCasillas + 1> topeCopias{};
+
+    bool Alcanzada(Mascara libres) const {
+      return (alcanzadas[libres >> 6] >> (libres & 63) & 1) != 0;
+    }
+    void Alcanzar(Mascara libres) { alcanzadas[libres >> 6] |= std::uint64_t{1} << (libres & 63); }
+    void Olvidar(Mascara libres) {
+      alcanzadas[libres >> 6] &= ~(std::uint64_t{1} << (libres & 63));
+    }
+    // Calls `f(libres)` for each set of free positions reached, in increasing order.
+    template <typename F>
+    void CadaAlcanzada(F&& f) const {
+      for (std::size_t w = 0; w < alcanzadas.size(); ++w) {
+        for (std::uint64_t bits = alcanzadas[w]; bits != 0; bits &= bits - 1) {
+          f(static_cast<Mascara>(w * 64 + static_cast<std::size_t>(std::countr_zero(bits))));
+        }
+      }
+    }
+  };
+  // One way of placing a group's piece: some copies in place, some taken against their veto and
+  // counted against when odd in number, the rest joining the copies alike.
+  struct alignas(16) Forma {
+    std::int32_t siguientes =
+        0;                // its next groups, one per number of positions that stop mattering
+    Mascara tomadas = 0;  // in place, or taken against a veto
+    Mascara enSitio = 0;
+    std::int8_t juntas = 0;  // the copies alike after it
+    std::int8_t copias = 0;  // the piece's copies
+  };
+  Cuenta PorCapas();
+  std::uint32_t GrupoDe(int turno, int abiertas, int juntas,
+                        const std::array<std::uint8_t, kMaxFilas>& ganado);
+  // Drops the free positions from which no code can follow, and lists the group's ways of
+  // placing its piece; false when none are left.
+  bool Abrir(Grupo& g);
+  Cuenta Maneras(const Forma& f) const;
+  Cuenta ValorEnCapas(const Grupo& g, Mascara libres) const;
+  // The count of a summed situation as the count by groups left it, when it reached it.
+  bool DeCapas(int turno, const Situacion& s, Cuenta& cuenta) const;
   // What one thread of the count keeps to itself.
   struct Obrero {
     bool principal = true;  // the thread that asked for the count: it alone tells of the wait
@@ -324,6 +378,15 @@ class Contador {
   Situacion inicio_;
   Memoria cuentas_;
   Memoria viables_;  // 1 when some code completes the situation, 2 when none does
+  // Counted by groups: where each group is, and what the groups keep.
+  Memoria indiceGrupos_;
+  Trozos<Grupo> grupos_;
+  Trozos<Forma> formas_;
+  Trozos<std::int32_t> siguientes_;
+  Trozos<Cuenta> valores_;
+  std::vector<std::vector<std::uint32_t>> capas_;  // per turn, its groups
+  std::vector<Forma> porOrdenar_;                  // a group's ways, before they are put in order
+  bool porCapas_ = false;                          // the groups hold the count
   // Written all the time by the asking thread: on lines of its own, away from what the others read.
   alignas(64) Obrero principal_;
   alignas(64) Reparto reparto_;

@@ -1,6 +1,6 @@
 // The count's table: keys kept by several threads at once, and the room grown while shared,
 // lose nothing. A lost key would only make the count slower, never wrong, so the count's own
-// tests cannot see it.
+// tests cannot see it. And the list in blocks the count by groups keeps its groups in.
 #include <gtest/gtest.h>
 
 #include <thread>
@@ -48,6 +48,29 @@ TEST(Memoria, KeepsEveryKeyFromThreadsAtOnceAndGrowingShared) {
     ASSERT_EQ(*valor, n + 10) << n;
   }
   EXPECT_EQ(memoria.Buscar(Clave(kClaves)), nullptr);
+}
+
+// The count by groups keeps its groups in a list of blocks: across the blocks' edges, every item
+// stays where it was put, and the room grows block by block.
+TEST(Memoria, ListInBlocksKeepsEveryItemAcrossTheBlocksEdges) {
+  struct alignas(16) Item {
+    std::uint64_t n, doble;
+  };
+  constexpr std::uint64_t kPorBloque = (std::uint64_t{2} << 20) / sizeof(Item);
+  Trozos<Item> lista;
+  EXPECT_EQ(lista.Bytes(), 0u);
+  for (std::uint64_t n = 0; n < 4 * kPorBloque + 3; ++n) {
+    lista.push_back({n, 2 * n});
+  }
+  ASSERT_EQ(lista.size(), 4 * kPorBloque + 3);
+  EXPECT_EQ(lista.Bytes(), 8 * kPorBloque * sizeof(Item));  // blocks of 1, 1, 2 and 4
+  for (std::uint64_t n = 0; n < lista.size(); ++n) {
+    ASSERT_EQ(lista[n].n, n);
+    ASSERT_EQ(lista[n].doble, 2 * n);
+  }
+  lista[kPorBloque].doble = 7;  // the first item of the second block, apart from its neighbours
+  EXPECT_EQ(lista[kPorBloque - 1].doble, 2 * (kPorBloque - 1));
+  EXPECT_EQ(lista[kPorBloque + 1].doble, 2 * (kPorBloque + 1));
 }
 
 }  // namespace

@@ -1,0 +1,300 @@
+// The summed count by groups: situations alike but for their free positions that still matter
+// place their piece the same ways, so each way is found once per group, and the free positions
+// are followed as bits, far from the tables the count would otherwise wait on.
+#include <algorithm>
+#include <bit>
+#include <new>
+
+#include "Contador.h"
+
+namespace quorbel::posibles {
+
+std::uint32_t Contador::GrupoDe(int turno, int abiertas, int juntas,
+                                const std::array<std::uint8_t, kMaxFilas>& ganado) {
+  Situacion s;
+  s.abiertas = static_cast<std::int8_t>(abiertas);
+  s.ganado = ganado;
+  const Llave llave = ClaveViable(turno, Juntas(s, 0, juntas));
+  if (const Cuenta* hallado = indiceGrupos_.Buscar(llave)) {
+    return static_cast<std::uint32_t>(*hallado);
+  }
+  const auto i = static_cast<std::uint32_t>(grupos_.size());
+  Grupo g;
+  g.turno = static_cast<std::int8_t>(turno);
+  g.abiertas = static_cast<std::int8_t>(abiertas);
+  g.juntas = static_cast<std::int8_t>(juntas);
+  g.ganado = ganado;
+  grupos_.push_back(g);
+  indiceGrupos_.Guardar(llave, i);
+  capas_[static_cast<std::size_t>(turno)].push_back(i);
+  return i;
+}
+
+// The copies of a way that join those alike, which of all the copies alike they are, and
+// against when it takes an odd number of positions against their veto.
+Cuenta Contador::Maneras(const Forma& f) const {
+  const int tomadas = Unos(f.tomadas);
+  const Cuenta maneras = Combinaciones(f.juntas, f.copias - tomadas);
+  return (tomadas - Unos(f.enSitio)) % 2 == 0 ? maneras : Cuenta{0} - maneras;
+}
+
+Cuenta Contador::ValorEnCapas(const Grupo& g, Mascara libres) const {
+  if (!g.Alcanzada(libres)) {
+    return 0;
+  }
+  const std::size_t w = libres >> 6;
+  const std::uint64_t antes = g.alcanzadas[w] & ((std::uint64_t{1} << (libres & 63)) - 1);
+  return valores_[g.valores + g.antes[w] + static_cast<std::size_t>(std::popcount(antes))];
+}
+
+bool Contador::Abrir(Grupo& g) {
+  const int turno = g.turno;
+  const Turno& t = turnos_[static_cast<std::size_t>(turno)];
+  Faltan faltan{};
+  for (int r : t.activas) {
+    const auto ri = static_cast<std::size_t>(r);
+    faltan[ri] = static_cast<std::int8_t>(filas_[ri].comunes - (g.ganado[ri] >> 4));
+    // What a row still lacks in place it must also still lack in common.
+    if (filas_[ri].muertos - (g.ganado[ri] & 15) > faltan[ri]) {
+      return false;
+    }
+  }
+  // The sets from which every row can still get its score, in place and in common; what it can
+  // get in common depends on their number alone.
+  std::array<std::int8_t, kMaxCasillas + 1> enComun{};  // 1 when it can, 2 when not
+  Mascara usadas = 0;
+  int mayor = -1;
+  g.CadaAlcanzada([&](Mascara libres) {
+    const int huecos = Unos(libres) + g.abiertas - g.juntas;
+    bool cabe = huecos >= 0;
+    for (int r : t.activas) {
+      const auto ri = static_cast<std::size_t>(r);
+      cabe = cabe && (g.ganado[ri] & 15) + Unos(static_cast<Mascara>(libres & t.faltan[ri])) >=
+                         filas_[ri].muertos;
+    }
+    if (cabe) {
+      std::int8_t& puede = enComun[static_cast<std::size_t>(huecos)];
+      if (puede == 0) {
+        puede = EnComun(principal_, turno, faltan, huecos) ? 1 : 2;
+      }
+      cabe = puede == 1;
+    }
+    if (!cabe) {
+      g.Olvidar(libres);
+      return;
+    }
+    usadas = static_cast<Mascara>(usadas | libres);
+    mayor = std::max(mayor, Unos(libres));
+  });
+  if (mayor < 0) {
+    return false;
+  }
+  const int maxCopias = repetidos_ ? casillas_ : 1;
+  for (int libres = 0; libres <= casillas_; ++libres) {
+    const int sitio = libres + g.abiertas - g.juntas;
+    int copias = std::min(maxCopias, sitio);
+    // The copies take positions from the pieces to come, which rows may still need.
+    for (int r : t.activas) {
+      const auto ri = static_cast<std::size_t>(r);
+      if (filas_[ri].ultimo > turno) {
+        copias = std::min(copias,
+                          sitio - (filas_[ri].comunes - (g.ganado[ri] >> 4)) + Unos(t.donde[ri]));
+      }
+    }
+    g.topeCopias[static_cast<std::size_t>(libres)] = static_cast<std::int8_t>(std::max(-1, copias));
+  }
+  // Every way of placing the piece on the positions the sets use, as the summed count places it.
+  porOrdenar_.clear();
+  const auto donde = static_cast<Mascara>(t.enFilas & usadas);
+  for (Mascara enSitio = donde;; enSitio = static_cast<Mascara>((enSitio - 1) & donde)) {
+    const int enSitioCopias = Unos(enSitio);
+    for (int fuera = 0; enSitioCopias + fuera <= maxCopias &&
+                        g.juntas + enSitioCopias + fuera <= g.abiertas + mayor;
+         ++fuera) {
+      Situacion d;
+      d.ganado = g.ganado;
+      if (!Ganar(t, d, enSitio, enSitioCopias + fuera)) {
+        break;  // more copies would only give more in common
+      }
+      const bool acabadas = std::all_of(t.activas.begin(), t.activas.end(), [&](int r) {
+        const auto ri = static_cast<std::size_t>(r);
+        return filas_[ri].ultimo != turno ||
+               d.ganado[ri] == (filas_[ri].muertos | filas_[ri].comunes << 4);
+      });
+      if (!acabadas) {
+        continue;
+      }
+      // The copies out of place, some taken against their veto: each set of at most `fuera` of
+      // the positions where rows hold the piece.
+      auto tomar = [&](auto& self, Mascara quedan, Mascara contra, int tomadas) -> void {
+        porOrdenar_.push_back(Forma{0, static_cast<Mascara>(enSitio | contra), enSitio,
+                                    static_cast<std::int8_t>(g.juntas + fuera - tomadas),
+                                    static_cast<std::int8_t>(enSitioCopias + fuera)});
+        if (tomadas == fuera) {
+          return;
+        }
+        for (Mascara r = quedan; r != 0; r &= static_cast<Mascara>(r - 1)) {
+          self(self, static_cast<Mascara>(r & (r - 1)), static_cast<Mascara>(contra | (r & -r)),
+               tomadas + 1);
+        }
+      };
+      tomar(tomar, static_cast<Mascara>(donde & ~enSitio), 0, 0);
+    }
+    if (enSitio == 0) {
+      break;
+    }
+  }
+  // Fewer copies first: a set of few free positions stops at the first way that needs more.
+  g.primera = static_cast<std::uint32_t>(formas_.size());
+  for (int copias = 0; copias <= maxCopias; ++copias) {
+    for (Forma f : porOrdenar_) {
+      if (f.copias != copias) {
+        continue;
+      }
+      f.siguientes = static_cast<std::int32_t>(siguientes_.size());
+      for (int muertas = Unos(static_cast<Mascara>(t.mueren & ~f.tomadas)); muertas >= 0;
+           --muertas) {
+        siguientes_.push_back(-1);
+      }
+      formas_.push_back(f);
+    }
+  }
+  g.formas = static_cast<std::uint32_t>(formas_.size()) - g.primera;
+  return true;
+}
+
+Cuenta Contador::PorCapas() {
+  const auto n = static_cast<int>(turnos_.size());
+  capas_.assign(static_cast<std::size_t>(n), {});
+  std::size_t vistas = 0;  // sets of free positions looked at, for the safety nets
+  auto seguir = [&] {
+    if (++vistas % 1024 != 0) {
+      return true;
+    }
+    const Reloj::duration pasado = Reloj::now() - empezada_;
+    if (!avisado_ && pasado >= std::chrono::milliseconds(100)) {
+      avisado_ = true;
+      if (alTardar_) {
+        alTardar_();
+      }
+    }
+    if (pasado >= tope_ || vistas + grupos_.size() >= reparto_.situaciones) {
+      cortado_.store(true, std::memory_order_relaxed);
+    }
+    return !Cortado();
+  };
+  try {
+    const std::uint32_t raiz = GrupoDe(0, inicio_.abiertas, 0, inicio_.ganado);
+    grupos_[raiz].Alcanzar(inicio_.libres);
+    // Forward: the sets each group is reached with, and the groups that follow.
+    for (int turno = 0; turno < n; ++turno) {
+      const Turno& t = turnos_[static_cast<std::size_t>(turno)];
+      const auto& capa = capas_[static_cast<std::size_t>(turno)];
+      for (std::size_t i = 0; i < capa.size(); ++i) {
+        Grupo& g = grupos_[capa[i]];
+        if (!Abrir(g)) {
+          g.alcanzadas.fill(0);
+          continue;
+        }
+        bool sigue = true;
+        g.CadaAlcanzada([&](Mascara libres) {
+          sigue = sigue && seguir();
+          if (!sigue || turno + 1 == n) {
+            return;
+          }
+          const int tope = g.topeCopias[static_cast<std::size_t>(Unos(libres))];
+          for (std::uint32_t k = g.primera; k < g.primera + g.formas; ++k) {
+            const Forma& f = formas_[k];
+            if (f.copias > tope) {
+              break;
+            }
+            if ((f.tomadas & ~libres) != 0) {
+              continue;
+            }
+            const auto resto = static_cast<Mascara>(libres & ~f.tomadas);
+            const int muertas = Unos(static_cast<Mascara>(resto & t.mueren));
+            std::int32_t& siguiente = siguientes_[static_cast<std::size_t>(f.siguientes + muertas)];
+            if (siguiente < 0) {
+              Situacion d;
+              d.ganado = g.ganado;
+              Ganar(t, d, f.enSitio, f.copias);
+              siguiente = static_cast<std::int32_t>(
+                  GrupoDe(turno + 1, g.abiertas + muertas, f.juntas, d.ganado));
+            }
+            grupos_[static_cast<std::size_t>(siguiente)].Alcanzar(
+                static_cast<Mascara>(resto & ~t.mueren));
+          }
+        });
+        if (!sigue) {
+          return 0;
+        }
+      }
+    }
+    // Back: the codes that complete each set reached, from those of the groups that follow.
+    for (int turno = n - 1; turno >= 0; --turno) {
+      const Turno& t = turnos_[static_cast<std::size_t>(turno)];
+      for (const std::uint32_t i : capas_[static_cast<std::size_t>(turno)]) {
+        Grupo& g = grupos_[i];
+        std::uint16_t antes = 0;
+        for (std::size_t w = 0; w < g.alcanzadas.size(); ++w) {
+          g.antes[w] = antes;
+          antes = static_cast<std::uint16_t>(antes + std::popcount(g.alcanzadas[w]));
+        }
+        g.valores = static_cast<std::uint32_t>(valores_.size());
+        g.CadaAlcanzada([&](Mascara libres) {
+          Cuenta total = 0;
+          const int tope = g.topeCopias[static_cast<std::size_t>(Unos(libres))];
+          for (std::uint32_t k = g.primera; k < g.primera + g.formas; ++k) {
+            const Forma& f = formas_[k];
+            if (f.copias > tope) {
+              break;
+            }
+            if ((f.tomadas & ~libres) != 0) {
+              continue;
+            }
+            const auto resto = static_cast<Mascara>(libres & ~f.tomadas);
+            Cuenta siguen = 0;
+            if (turno + 1 ==
+                n) {  // the copies alike take their positions, the other pieces the rest
+              const int huecos = g.abiertas + Unos(resto);
+              if (f.juntas <= huecos) {
+                siguen = Combinaciones(huecos, f.juntas) *
+                         Relleno(otrasPiezas_.size(), huecos - f.juntas, repetidos_);
+              }
+            } else {
+              const std::int32_t siguiente = siguientes_[static_cast<std::size_t>(
+                  f.siguientes + Unos(static_cast<Mascara>(resto & t.mueren)))];
+              siguen = ValorEnCapas(grupos_[static_cast<std::size_t>(siguiente)],
+                                    static_cast<Mascara>(resto & ~t.mueren));
+            }
+            total += Maneras(f) * siguen;
+          }
+          valores_.push_back(total);
+        });
+      }
+    }
+    porCapas_ = true;
+    return ValorEnCapas(grupos_[raiz], inicio_.libres);
+  } catch (const std::bad_alloc&) {  // no room for more: the count gives up, as past its room
+    cortado_.store(true, std::memory_order_relaxed);
+    return 0;
+  }
+}
+
+bool Contador::DeCapas(int turno, const Situacion& s, Cuenta& cuenta) const {
+  if (!porCapas_) {
+    return false;
+  }
+  const Cuenta* hallado = indiceGrupos_.Buscar(ClaveViable(turno, Juntas(s, 0, s.Prometidas())));
+  if (hallado == nullptr) {
+    return false;
+  }
+  const Grupo& g = grupos_[static_cast<std::size_t>(*hallado)];
+  if (!g.Alcanzada(s.libres)) {
+    return false;
+  }
+  cuenta = ValorEnCapas(g, s.libres);
+  return true;
+}
+
+}  // namespace quorbel::posibles
