@@ -73,7 +73,8 @@ Contador::Contador(int casillas, bool repetidos, std::span<const FilaPuntuada> f
       // Summed, a situation has a single promise, told by its number of copies.
       cuentas_(Palabras(filas, sumadas_ ? 4 : kBitsPromesas)),
       viables_(Palabras(filas, 4)),
-      indiceGrupos_(Palabras(filas, 4)),
+      // A group's key: two bytes, then one per row.
+      indiceGrupos_((2 + filas.size() + 7) / 8),
       reparto_(reparto),
       tope_(tope),
       alTardar_(alTardar) {

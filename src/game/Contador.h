@@ -66,6 +66,13 @@ inline constexpr auto kUnos = [] {
 inline int Unos(unsigned posiciones) {
   return kUnos[posiciones];
 }
+// How many bits a word holds, without asking the processor for an instruction it may lack.
+inline int Unos64(std::uint64_t w) {
+  w -= (w >> 1) & 0x5555555555555555u;
+  w = (w & 0x3333333333333333u) + ((w >> 2) & 0x3333333333333333u);
+  w = (w + (w >> 4)) & 0x0F0F0F0F0F0F0F0Fu;
+  return static_cast<int>((w * 0x0101010101010101u) >> 56);
+}
 
 // Copies of a piece waiting for positions that still matter, to take them as those positions
 // stop mattering; never those in `vetadas`, where a row holds the piece.
@@ -276,6 +283,10 @@ class Contador {
     std::int8_t copias = 0;  // the piece's copies
   };
   Cuenta PorCapas();
+  // A group's key: its turn, open positions and copies alike, then a byte for what each row with
+  // pieces to come has gained.
+  Llave ClaveGrupo(int turno, int abiertas, int juntas,
+                   const std::array<std::uint8_t, kMaxFilas>& ganado) const;
   std::uint32_t GrupoDe(int turno, int abiertas, int juntas,
                         const std::array<std::uint8_t, kMaxFilas>& ganado);
   // Drops the free positions from which no code can follow, and lists the group's ways of

@@ -3,18 +3,34 @@
 // are followed as bits, far from the tables the count would otherwise wait on.
 #include <algorithm>
 #include <bit>
+#include <cstring>
 #include <new>
 
 #include "Contador.h"
 
 namespace quorbel::posibles {
 
+// A group's key has room for every row, and four bits are enough for its open positions and
+// its copies alike.
+static_assert(2 + kMaxFilas <= sizeof(Memoria::Clave) && kMaxCasillas < 16);
+
+Contador::Llave Contador::ClaveGrupo(int turno, int abiertas, int juntas,
+                                     const std::array<std::uint8_t, kMaxFilas>& ganado) const {
+  std::array<std::uint8_t, sizeof(Llave)> bytes{};
+  bytes[0] = static_cast<std::uint8_t>(turno + 1);  // never zero: an all-zero key is an empty slot
+  bytes[1] = static_cast<std::uint8_t>(abiertas | juntas << 4);
+  std::size_t i = 2;
+  for (int r : turnos_[static_cast<std::size_t>(turno)].activas) {
+    bytes[i++] = ganado[static_cast<std::size_t>(r)];
+  }
+  Llave llave;
+  std::memcpy(llave.data(), bytes.data(), sizeof llave);
+  return llave;
+}
+
 std::uint32_t Contador::GrupoDe(int turno, int abiertas, int juntas,
                                 const std::array<std::uint8_t, kMaxFilas>& ganado) {
-  Situacion s;
-  s.abiertas = static_cast<std::int8_t>(abiertas);
-  s.ganado = ganado;
-  const Llave llave = ClaveViable(turno, Juntas(s, 0, juntas));
+  const Llave llave = ClaveGrupo(turno, abiertas, juntas, ganado);
   if (const Cuenta* hallado = indiceGrupos_.Buscar(llave)) {
     return static_cast<std::uint32_t>(*hallado);
   }
@@ -44,7 +60,7 @@ Cuenta Contador::ValorEnCapas(const Grupo& g, Mascara libres) const {
   }
   const std::size_t w = libres >> 6;
   const std::uint64_t antes = g.alcanzadas[w] & ((std::uint64_t{1} << (libres & 63)) - 1);
-  return valores_[g.valores + g.antes[w] + static_cast<std::size_t>(std::popcount(antes))];
+  return valores_[g.valores + g.antes[w] + static_cast<std::size_t>(Unos64(antes))];
 }
 
 bool Contador::Abrir(Grupo& g) {
@@ -238,7 +254,7 @@ Cuenta Contador::PorCapas() {
         std::uint16_t antes = 0;
         for (std::size_t w = 0; w < g.alcanzadas.size(); ++w) {
           g.antes[w] = antes;
-          antes = static_cast<std::uint16_t>(antes + std::popcount(g.alcanzadas[w]));
+          antes = static_cast<std::uint16_t>(antes + Unos64(g.alcanzadas[w]));
         }
         g.valores = static_cast<std::uint32_t>(valores_.size());
         g.CadaAlcanzada([&](Mascara libres) {
@@ -285,7 +301,8 @@ bool Contador::DeCapas(int turno, const Situacion& s, Cuenta& cuenta) const {
   if (!porCapas_) {
     return false;
   }
-  const Cuenta* hallado = indiceGrupos_.Buscar(ClaveViable(turno, Juntas(s, 0, s.Prometidas())));
+  const Cuenta* hallado =
+      indiceGrupos_.Buscar(ClaveGrupo(turno, s.abiertas, s.Prometidas(), s.ganado));
   if (hallado == nullptr) {
     return false;
   }
