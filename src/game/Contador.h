@@ -294,6 +294,10 @@ class Contador {
   bool Abrir(Grupo& g);
   Cuenta Maneras(const Forma& f) const;
   Cuenta ValorEnCapas(const Grupo& g, Mascara libres) const;
+  void ContarGrupo(const Grupo& g);
+  void ContarAtras();
+  // So many groups before a second thread is worth starting.
+  static constexpr std::size_t kGruposParaRepartir = 2048;
   // The count of a summed situation as the count by groups left it, when it reached it.
   bool DeCapas(int turno, const Situacion& s, Cuenta& cuenta) const;
   // What one thread of the count keeps to itself.

@@ -5,6 +5,8 @@
 #include <bit>
 #include <cstring>
 #include <new>
+#include <system_error>
+#include <thread>
 
 #include "Contador.h"
 
@@ -246,9 +248,10 @@ Cuenta Contador::PorCapas() {
         }
       }
     }
-    // Back: the codes that complete each set reached, from those of the groups that follow.
-    for (int turno = n - 1; turno >= 0; --turno) {
-      const Turno& t = turnos_[static_cast<std::size_t>(turno)];
+    // Back: the codes that complete each set reached, from those of the groups that follow, a
+    // turn at a time. Each group's counts have their place, so threads can share a turn out.
+    std::size_t contadas = 0;
+    for (int turno = 0; turno < n; ++turno) {
       for (const std::uint32_t i : capas_[static_cast<std::size_t>(turno)]) {
         Grupo& g = grupos_[i];
         std::uint16_t antes = 0;
@@ -256,44 +259,94 @@ Cuenta Contador::PorCapas() {
           g.antes[w] = antes;
           antes = static_cast<std::uint16_t>(antes + Unos64(g.alcanzadas[w]));
         }
-        g.valores = static_cast<std::uint32_t>(valores_.size());
-        g.CadaAlcanzada([&](Mascara libres) {
-          Cuenta total = 0;
-          const int tope = g.topeCopias[static_cast<std::size_t>(Unos(libres))];
-          for (std::uint32_t k = g.primera; k < g.primera + g.formas; ++k) {
-            const Forma& f = formas_[k];
-            if (f.copias > tope) {
-              break;
-            }
-            if ((f.tomadas & ~libres) != 0) {
-              continue;
-            }
-            const auto resto = static_cast<Mascara>(libres & ~f.tomadas);
-            Cuenta siguen = 0;
-            if (turno + 1 ==
-                n) {  // the copies alike take their positions, the other pieces the rest
-              const int huecos = g.abiertas + Unos(resto);
-              if (f.juntas <= huecos) {
-                siguen = Combinaciones(huecos, f.juntas) *
-                         Relleno(otrasPiezas_.size(), huecos - f.juntas, repetidos_);
-              }
-            } else {
-              const std::int32_t siguiente = siguientes_[static_cast<std::size_t>(
-                  f.siguientes + Unos(static_cast<Mascara>(resto & t.mueren)))];
-              siguen = ValorEnCapas(grupos_[static_cast<std::size_t>(siguiente)],
-                                    static_cast<Mascara>(resto & ~t.mueren));
-            }
-            total += Maneras(f) * siguen;
-          }
-          valores_.push_back(total);
-        });
+        g.valores = static_cast<std::uint32_t>(contadas);
+        contadas += antes;
       }
     }
+    valores_.Crecer(contadas);
+    ContarAtras();
     porCapas_ = true;
     return ValorEnCapas(grupos_[raiz], inicio_.libres);
   } catch (const std::bad_alloc&) {  // no room for more: the count gives up, as past its room
     cortado_.store(true, std::memory_order_relaxed);
     return 0;
+  }
+}
+
+// The counts of a group's sets, from those of the groups that follow.
+void Contador::ContarGrupo(const Grupo& g) {
+  const int turno = g.turno;
+  const Turno& t = turnos_[static_cast<std::size_t>(turno)];
+  const bool ultimo = turno + 1 == static_cast<int>(turnos_.size());
+  std::size_t k = g.valores;
+  g.CadaAlcanzada([&](Mascara libres) {
+    Cuenta total = 0;
+    const int tope = g.topeCopias[static_cast<std::size_t>(Unos(libres))];
+    for (std::uint32_t i = g.primera; i < g.primera + g.formas; ++i) {
+      const Forma& f = formas_[i];
+      if (f.copias > tope) {
+        break;
+      }
+      if ((f.tomadas & ~libres) != 0) {
+        continue;
+      }
+      const auto resto = static_cast<Mascara>(libres & ~f.tomadas);
+      Cuenta siguen = 0;
+      if (ultimo) {  // the copies alike take their positions, the other pieces the rest
+        const int huecos = g.abiertas + Unos(resto);
+        if (f.juntas <= huecos) {
+          siguen = Combinaciones(huecos, f.juntas) *
+                   Relleno(otrasPiezas_.size(), huecos - f.juntas, repetidos_);
+        }
+      } else {
+        const std::int32_t siguiente = siguientes_[static_cast<std::size_t>(
+            f.siguientes + Unos(static_cast<Mascara>(resto & t.mueren)))];
+        siguen = ValorEnCapas(grupos_[static_cast<std::size_t>(siguiente)],
+                              static_cast<Mascara>(resto & ~t.mueren));
+      }
+      total += Maneras(f) * siguen;
+    }
+    valores_[k++] = total;
+  });
+}
+
+// The turns from the last to the first, each one's groups shared out over the threads, which
+// wait for each other before the turn before: its groups read this turn's counts.
+void Contador::ContarAtras() {
+  auto capa = static_cast<int>(turnos_.size()) - 1;
+  std::atomic<std::size_t> siguiente = 0;
+  auto contarCapa = [&] {
+    const auto& grupos = capas_[static_cast<std::size_t>(capa)];
+    for (std::size_t i = siguiente.fetch_add(1); i < grupos.size(); i = siguiente.fetch_add(1)) {
+      ContarGrupo(grupos_[grupos[i]]);
+    }
+  };
+  if (reparto_.hilos < 2 || grupos_.size() < kGruposParaRepartir) {
+    for (; capa >= 0; --capa) {
+      siguiente = 0;
+      contarCapa();
+    }
+    return;
+  }
+  std::barrier paso(2, [&]() noexcept {
+    siguiente = 0;
+    --capa;
+  });
+  auto contar = [&] {
+    while (capa >= 0) {
+      contarCapa();
+      paso.arrive_and_wait();
+    }
+  };
+  std::thread otro;
+  try {
+    otro = std::thread(contar);
+  } catch (const std::system_error&) {  // no thread to be had: this one counts alone
+    paso.arrive_and_drop();
+  }
+  contar();
+  if (otro.joinable()) {
+    otro.join();
   }
 }
 

@@ -79,13 +79,18 @@ class Trozos {
   const T& operator[](std::size_t i) const { return const_cast<Trozos*>(this)->Donde(i); }
   std::size_t size() const { return n_; }
   void push_back(const T& x) {
-    if (n_ == capacidad_) {
-      const std::size_t nuevos = n_ == 0 ? kPrimeros : n_;
+    Crecer(n_ + 1);
+    Donde(n_ - 1) = x;
+  }
+  // Grows to `n` items, the new ones zero, so that threads can each fill their own.
+  void Crecer(std::size_t n) {
+    while (capacidad_ < n) {
+      const std::size_t nuevos = capacidad_ == 0 ? kPrimeros : capacidad_;
       bloques_.emplace_back(nuevos * sizeof(T));
       trozos_.push_back(static_cast<T*>(bloques_.back().Datos()));
       capacidad_ += nuevos;
     }
-    Donde(n_++) = x;
+    n_ = std::max(n_, n);
   }
   std::size_t Bytes() const { return capacidad_ * sizeof(T); }
 
