@@ -321,7 +321,8 @@ void Contador::ContarAtras() {
       ContarGrupo(grupos_[grupos[i]]);
     }
   };
-  if (reparto_.hilos < 2 || grupos_.size() < kGruposParaRepartir) {
+  // Few groups are counted before a thread would start; none counted alone means shared anyway.
+  if (reparto_.hilos < 2 || (reparto_.aSolas > 0 && grupos_.size() < kGruposParaRepartir)) {
     for (; capa >= 0; --capa) {
       siguiente = 0;
       contarCapa();

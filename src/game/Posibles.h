@@ -19,7 +19,7 @@ struct Posibles {
 
 // How a long count shares out its work: over `hilos` threads, once it has counted `aSolas`
 // situations alone (none: shared from the start); shorter counts are over before a thread would
-// start. And how it tells apart the copies a piece leaves for positions that still matter: by
+// start. Counted by groups, it shares out only the way back, over two threads. And how it tells apart the copies a piece leaves for positions that still matter: by
 // where each may not go, or all alike, with sums that take back out the codes they should not
 // give; the second is faster with few rows, the first with many. And the most situations it may
 // keep before it gives up: some 300 MB of room.
