@@ -62,7 +62,7 @@ Cuenta Contador::ValorEnCapas(const Grupo& g, Mascara libres) const {
   }
   const std::size_t w = libres >> 6;
   const std::uint64_t antes = g.alcanzadas[w] & ((std::uint64_t{1} << (libres & 63)) - 1);
-  return valores_[g.valores + g.antes[w] + static_cast<std::size_t>(Unos64(antes))];
+  return valores_[g.desde[w] + static_cast<std::size_t>(Unos64(antes))];
 }
 
 bool Contador::Abrir(Grupo& g) {
@@ -254,13 +254,10 @@ Cuenta Contador::PorCapas() {
     for (int turno = 0; turno < n; ++turno) {
       for (const std::uint32_t i : capas_[static_cast<std::size_t>(turno)]) {
         Grupo& g = grupos_[i];
-        std::uint16_t antes = 0;
         for (std::size_t w = 0; w < g.alcanzadas.size(); ++w) {
-          g.antes[w] = antes;
-          antes = static_cast<std::uint16_t>(antes + Unos64(g.alcanzadas[w]));
+          g.desde[w] = static_cast<std::uint32_t>(contadas);
+          contadas += static_cast<std::size_t>(Unos64(g.alcanzadas[w]));
         }
-        g.valores = static_cast<std::uint32_t>(contadas);
-        contadas += antes;
       }
     }
     valores_.Crecer(contadas);
@@ -278,7 +275,7 @@ void Contador::ContarGrupo(const Grupo& g) {
   const int turno = g.turno;
   const Turno& t = turnos_[static_cast<std::size_t>(turno)];
   const bool ultimo = turno + 1 == static_cast<int>(turnos_.size());
-  std::size_t k = g.valores;
+  std::size_t k = g.desde[0];
   g.CadaAlcanzada([&](Mascara libres) {
     Cuenta total = 0;
     const int tope = g.topeCopias[static_cast<std::size_t>(Unos(libres))];
