@@ -299,6 +299,8 @@ class Contador {
   void ContarAtras();
   // So many groups before a second thread is worth starting.
   static constexpr std::size_t kGruposParaRepartir = 2048;
+  // What a situation takes in the tables, with their room to spare.
+  static constexpr std::size_t kBytesPorSituacion = 64;
   // The count of a summed situation as the count by groups left it, when it reached it.
   bool DeCapas(int turno, const Situacion& s, Cuenta& cuenta) const;
   // What one thread of the count keeps to itself.

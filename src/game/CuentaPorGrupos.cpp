@@ -196,7 +196,10 @@ Cuenta Contador::PorCapas() {
         alTardar_();
       }
     }
-    if (pasado >= tope_ || vistas + grupos_.size() >= reparto_.situaciones) {
+    // As many sets and groups as the table count keeps situations, and as much room as those
+    // take there: a group with its ways takes far more than a situation.
+    if (pasado >= tope_ || vistas + grupos_.size() >= reparto_.situaciones ||
+        Bytes() >= reparto_.situaciones * kBytesPorSituacion) {
       cortado_.store(true, std::memory_order_relaxed);
     }
     return !Cortado();

@@ -225,6 +225,13 @@ TEST(Posibles, CutShortTellsACertainBound) {
       EXPECT_TRUE(j.Cabe(cortada.ejemplo)) << corte.situaciones;
     }
   }
+  // By groups, the room counts as well as their number: a group with its ways takes far more
+  // room than a situation, and this count fills the room of 100,000 situations well before it
+  // has looked at as many sets.
+  const Posibles sinSitio = ContarPosibles(10, 26, true, j.filas, [] { return 0.5; }, 60'000, {},
+                                           {1, 4096, kSumadas, 100'000});
+  EXPECT_FALSE(sinSitio.exacta);
+  EXPECT_TRUE(j.Cabe(sinSitio.ejemplo));
 }
 
 // A long count tells of the wait once, from the thread that asked for it: the game shows the busy
