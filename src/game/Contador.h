@@ -294,6 +294,21 @@ class Contador {
   // placing its piece; false when none are left.
   bool Abrir(Grupo& g);
   Cuenta Maneras(const Forma& f) const;
+  // Calls `f(forma, resto)` for each of a group's ways that a set of its free positions allows:
+  // the positions it takes are free, and there is room for its copies; `resto`, what is left.
+  template <typename F>
+  void CadaForma(const Grupo& g, Mascara libres, F&& f) const {
+    const int tope = g.topeCopias[static_cast<std::size_t>(Unos(libres))];
+    for (std::uint32_t k = g.primera; k < g.primera + g.formas; ++k) {
+      const Forma& forma = formas_[k];
+      if (forma.copias > tope) {
+        return;  // the ways come by copies: the rest need more room still
+      }
+      if ((forma.tomadas & ~libres) == 0) {
+        f(forma, static_cast<Mascara>(libres & ~forma.tomadas));
+      }
+    }
+  }
   Cuenta ValorEnCapas(const Grupo& g, Mascara libres) const;
   void ContarGrupo(const Grupo& g);
   void ContarAtras();

@@ -223,16 +223,7 @@ Cuenta Contador::PorCapas() {
           if (!sigue || turno + 1 == n) {
             return;
           }
-          const int tope = g.topeCopias[static_cast<std::size_t>(Unos(libres))];
-          for (std::uint32_t k = g.primera; k < g.primera + g.formas; ++k) {
-            const Forma& f = formas_[k];
-            if (f.copias > tope) {
-              break;
-            }
-            if ((f.tomadas & ~libres) != 0) {
-              continue;
-            }
-            const auto resto = static_cast<Mascara>(libres & ~f.tomadas);
+          CadaForma(g, libres, [&](const Forma& f, Mascara resto) {
             const int muertas = Unos(static_cast<Mascara>(resto & t.mueren));
             std::int32_t& siguiente = siguientes_[static_cast<std::size_t>(f.siguientes + muertas)];
             if (siguiente < 0) {
@@ -244,7 +235,7 @@ Cuenta Contador::PorCapas() {
             }
             grupos_[static_cast<std::size_t>(siguiente)].Alcanzar(
                 static_cast<Mascara>(resto & ~t.mueren));
-          }
+          });
         });
         if (!sigue) {
           return 0;
@@ -281,16 +272,7 @@ void Contador::ContarGrupo(const Grupo& g) {
   std::size_t k = g.desde[0];
   g.CadaAlcanzada([&](Mascara libres) {
     Cuenta total = 0;
-    const int tope = g.topeCopias[static_cast<std::size_t>(Unos(libres))];
-    for (std::uint32_t i = g.primera; i < g.primera + g.formas; ++i) {
-      const Forma& f = formas_[i];
-      if (f.copias > tope) {
-        break;
-      }
-      if ((f.tomadas & ~libres) != 0) {
-        continue;
-      }
-      const auto resto = static_cast<Mascara>(libres & ~f.tomadas);
+    CadaForma(g, libres, [&](const Forma& f, Mascara resto) {
       Cuenta siguen = 0;
       if (ultimo) {  // the copies alike take their positions, the other pieces the rest
         const int huecos = g.abiertas + Unos(resto);
@@ -305,7 +287,7 @@ void Contador::ContarGrupo(const Grupo& g) {
                               static_cast<Mascara>(resto & ~t.mueren));
       }
       total += Maneras(f) * siguen;
-    }
+    });
     valores_[k++] = total;
   });
 }
