@@ -28,7 +28,7 @@ inline constexpr int kMaxFilas = Ajustes::kMaxIntentos;
 // A count sums its promises all alike, and goes by groups, while its rows are at least so many
 // fewer than the positions: measured on every size of game, past that the vetoed promises' quick
 // pass pays.
-inline constexpr int kSumadasHasta = 3;
+inline constexpr int kSumadasHasta = 4;
 
 inline constexpr auto kCombinaciones = [] {
   std::array<std::array<std::uint64_t, kMaxCasillas + 1>, kMaxCasillas + 1> c{};
