@@ -276,8 +276,9 @@ class Contador {
   // One way of placing a group's piece: some copies in place, some taken against their veto and
   // counted against when odd in number, the rest joining the copies alike.
   struct alignas(16) Forma {
-    std::int32_t siguientes =
-        0;                // its next groups, one per number of positions that stop mattering
+    // Its next groups, one per number of positions that stop mattering, each as its place among
+    // the groups and one more: zero until it is found.
+    std::int32_t siguientes = 0;
     Mascara tomadas = 0;  // in place, or taken against a veto
     Mascara enSitio = 0;
     std::int8_t juntas = 0;  // the copies alike after it
@@ -419,7 +420,9 @@ class Contador {
   Trozos<Cuenta> valores_;
   std::vector<std::vector<std::uint32_t>> capas_;  // per turn, its groups
   std::vector<Forma> porOrdenar_;                  // a group's ways, before they are put in order
-  bool porCapas_ = false;                          // the groups hold the count
+  std::vector<Mascara> conjuntos_;    // the sets of free positions a group is reached with
+  std::vector<std::int32_t> clases_;  // where a group's ways alike have their slots
+  bool porCapas_ = false;             // the groups hold the count
   // Written all the time by the asking thread: on lines of its own, away from what the others read.
   alignas(64) Obrero principal_;
   alignas(64) Reparto reparto_;

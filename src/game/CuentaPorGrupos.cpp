@@ -69,12 +69,19 @@ bool Contador::Abrir(Grupo& g) {
   const int turno = g.turno;
   const Turno& t = turnos_[static_cast<std::size_t>(turno)];
   Faltan faltan{};
+  // The rows still short in place: where their pieces may still come, and how many they lack.
+  std::array<std::pair<Mascara, int>, kMaxFilas> cortas;
+  std::size_t nCortas = 0;
   for (int r : t.activas) {
     const auto ri = static_cast<std::size_t>(r);
     faltan[ri] = static_cast<std::int8_t>(filas_[ri].comunes - (g.ganado[ri] >> 4));
+    const int enSitio = filas_[ri].muertos - (g.ganado[ri] & 15);
     // What a row still lacks in place it must also still lack in common.
-    if (filas_[ri].muertos - (g.ganado[ri] & 15) > faltan[ri]) {
+    if (enSitio > faltan[ri]) {
       return false;
+    }
+    if (enSitio > 0) {
+      cortas[nCortas++] = {t.faltan[ri], enSitio};
     }
   }
   // The sets from which every row can still get its score, in place and in common; what it can
@@ -82,13 +89,12 @@ bool Contador::Abrir(Grupo& g) {
   std::array<std::int8_t, kMaxCasillas + 1> enComun{};  // 1 when it can, 2 when not
   Mascara usadas = 0;
   int mayor = -1;
+  conjuntos_.clear();
   g.CadaAlcanzada([&](Mascara libres) {
     const int huecos = Unos(libres) + g.abiertas - g.juntas;
     bool cabe = huecos >= 0;
-    for (int r : t.activas) {
-      const auto ri = static_cast<std::size_t>(r);
-      cabe = cabe && (g.ganado[ri] & 15) + Unos(static_cast<Mascara>(libres & t.faltan[ri])) >=
-                         filas_[ri].muertos;
+    for (std::size_t i = 0; i < nCortas && cabe; ++i) {
+      cabe = Unos(static_cast<Mascara>(libres & cortas[i].first)) >= cortas[i].second;
     }
     if (cabe) {
       std::int8_t& puede = enComun[static_cast<std::size_t>(huecos)];
@@ -103,6 +109,7 @@ bool Contador::Abrir(Grupo& g) {
     }
     usadas = static_cast<Mascara>(usadas | libres);
     mayor = std::max(mayor, Unos(libres));
+    conjuntos_.push_back(libres);
   });
   if (mayor < 0) {
     return false;
@@ -121,14 +128,65 @@ bool Contador::Abrir(Grupo& g) {
     }
     g.topeCopias[static_cast<std::size_t>(libres)] = static_cast<std::int8_t>(std::max(-1, copias));
   }
-  // Every way of placing the piece on the positions the sets use, as the summed count places it.
+  // Every way of placing the piece that some set allows, as the summed count places it: the
+  // positions it takes are all free in the set, and the set has room for its copies. Most ways
+  // on the positions the sets use in all fit none of them. Which sets allow a way is followed as
+  // bits, one for each set, a word at a time.
+  const std::size_t palabras = (conjuntos_.size() + 63) / 64;
+  std::array<std::array<std::uint64_t, 16>, kMaxCasillas> conPosicion;   // the sets holding it
+  std::array<std::array<std::uint64_t, 16>, kMaxCasillas + 2> conSitio;  // room for so many copies
+  for (std::size_t w = 0; w < palabras; ++w) {
+    for (int q = 0; q < casillas_; ++q) {
+      conPosicion[static_cast<std::size_t>(q)][w] = 0;
+    }
+    for (int c = 0; c <= maxCopias + 1; ++c) {
+      conSitio[static_cast<std::size_t>(c)][w] = 0;
+    }
+  }
+  for (std::size_t k = 0; k < conjuntos_.size(); ++k) {
+    const std::uint64_t bit = std::uint64_t{1} << (k & 63);
+    for (Mascara m = conjuntos_[k]; m != 0; m &= static_cast<Mascara>(m - 1)) {
+      conPosicion[static_cast<std::size_t>(std::countr_zero(m))][k / 64] |= bit;
+    }
+    const int tope = g.topeCopias[static_cast<std::size_t>(Unos(conjuntos_[k]))];
+    for (int c = 0; c <= std::min(tope, maxCopias); ++c) {
+      conSitio[static_cast<std::size_t>(c)][k / 64] |= bit;
+    }
+  }
+  // The sets that allow a way: those of `antes` that also hold `q`, or have room for `copias`.
+  using Cuales = std::array<std::uint64_t, 16>;
+  auto filtrar = [&](const Cuales& antes, const Cuales& tambien, Cuales& quedan) {
+    std::uint64_t alguno = 0;
+    for (std::size_t w = 0; w < palabras; ++w) {
+      quedan[w] = antes[w] & tambien[w];
+      alguno |= quedan[w];
+    }
+    return alguno != 0;
+  };
+  // One list of sets per position taken, and two more for the copies in place and in all.
+  std::array<Cuales, kMaxCasillas + 3> cuales;
   porOrdenar_.clear();
+  clases_.clear();
   const auto donde = static_cast<Mascara>(t.enFilas & usadas);
   for (Mascara enSitio = donde;; enSitio = static_cast<Mascara>((enSitio - 1) & donde)) {
     const int enSitioCopias = Unos(enSitio);
-    for (int fuera = 0; enSitioCopias + fuera <= maxCopias &&
+    // The sets that hold the positions in place.
+    Cuales& conEnSitio = cuales[0];
+    bool alguno = true;
+    for (std::size_t w = 0; w < palabras; ++w) {
+      conEnSitio[w] = ~std::uint64_t{0};
+    }
+    for (Mascara m = enSitio; m != 0 && alguno; m &= static_cast<Mascara>(m - 1)) {
+      alguno = filtrar(conEnSitio, conPosicion[static_cast<std::size_t>(std::countr_zero(m))],
+                       conEnSitio);
+    }
+    for (int fuera = 0; alguno && enSitioCopias + fuera <= maxCopias &&
                         g.juntas + enSitioCopias + fuera <= g.abiertas + mayor;
          ++fuera) {
+      if (!filtrar(conEnSitio, conSitio[static_cast<std::size_t>(enSitioCopias + fuera)],
+                   cuales[1])) {
+        break;  // no set has room for more copies either
+      }
       Situacion d;
       d.ganado = g.ganado;
       if (!Ganar(t, d, enSitio, enSitioCopias + fuera)) {
@@ -143,17 +201,24 @@ bool Contador::Abrir(Grupo& g) {
         continue;
       }
       // The copies out of place, some taken against their veto: each set of at most `fuera` of
-      // the positions where rows hold the piece.
+      // the positions where rows hold the piece, that some set holds.
+      // One class of ways for each number of positions taken against a veto.
+      const auto clase = static_cast<std::int32_t>(clases_.size());
+      clases_.resize(clases_.size() + static_cast<std::size_t>(fuera) + 1, -1);
       auto tomar = [&](auto& self, Mascara quedan, Mascara contra, int tomadas) -> void {
-        porOrdenar_.push_back(Forma{0, static_cast<Mascara>(enSitio | contra), enSitio,
-                                    static_cast<std::int8_t>(g.juntas + fuera - tomadas),
+        porOrdenar_.push_back(Forma{clase + tomadas, static_cast<Mascara>(enSitio | contra),
+                                    enSitio, static_cast<std::int8_t>(g.juntas + fuera - tomadas),
                                     static_cast<std::int8_t>(enSitioCopias + fuera)});
         if (tomadas == fuera) {
           return;
         }
+        const auto nivel = static_cast<std::size_t>(tomadas + 1);
         for (Mascara r = quedan; r != 0; r &= static_cast<Mascara>(r - 1)) {
-          self(self, static_cast<Mascara>(r & (r - 1)), static_cast<Mascara>(contra | (r & -r)),
-               tomadas + 1);
+          const int q = std::countr_zero(r);
+          if (filtrar(cuales[nivel], conPosicion[static_cast<std::size_t>(q)], cuales[nivel + 1])) {
+            self(self, static_cast<Mascara>(r & (r - 1)), static_cast<Mascara>(contra | 1u << q),
+                 tomadas + 1);
+          }
         }
       };
       tomar(tomar, static_cast<Mascara>(donde & ~enSitio), 0, 0);
@@ -163,19 +228,27 @@ bool Contador::Abrir(Grupo& g) {
     }
   }
   // Fewer copies first: a set of few free positions stops at the first way that needs more.
+  std::array<std::uint32_t, kMaxCasillas + 2> desde{};
+  for (const Forma& f : porOrdenar_) {
+    ++desde[static_cast<std::size_t>(f.copias + 1)];
+  }
+  for (std::size_t c = 1; c < desde.size(); ++c) {
+    desde[c] += desde[c - 1];
+  }
   g.primera = static_cast<std::uint32_t>(formas_.size());
-  for (int copias = 0; copias <= maxCopias; ++copias) {
-    for (Forma f : porOrdenar_) {
-      if (f.copias != copias) {
-        continue;
-      }
-      f.siguientes = static_cast<std::int32_t>(siguientes_.size());
-      for (int muertas = Unos(static_cast<Mascara>(t.mueren & ~f.tomadas)); muertas >= 0;
-           --muertas) {
-        siguientes_.push_back(-1);
-      }
-      formas_.push_back(f);
+  formas_.Crecer(formas_.size() + porOrdenar_.size());
+  for (Forma f : porOrdenar_) {
+    // Ways alike but for the positions they take against a veto lead to the same groups, so
+    // they share their slots: one for each number of positions that stop mattering.
+    std::int32_t& suyas = clases_[static_cast<std::size_t>(f.siguientes)];
+    if (suyas < 0) {
+      suyas = static_cast<std::int32_t>(siguientes_.size());
+      siguientes_.Crecer(
+          siguientes_.size() + 1 +
+          static_cast<std::size_t>(Unos(static_cast<Mascara>(t.mueren & ~f.enSitio))));
     }
+    f.siguientes = suyas;
+    formas_[g.primera + desde[static_cast<std::size_t>(f.copias)]++] = f;
   }
   g.formas = static_cast<std::uint32_t>(formas_.size()) - g.primera;
   return true;
@@ -226,14 +299,14 @@ Cuenta Contador::PorCapas() {
           CadaForma(g, libres, [&](const Forma& f, Mascara resto) {
             const int muertas = Unos(static_cast<Mascara>(resto & t.mueren));
             std::int32_t& siguiente = siguientes_[static_cast<std::size_t>(f.siguientes + muertas)];
-            if (siguiente < 0) {
+            if (siguiente == 0) {
               Situacion d;
               d.ganado = g.ganado;
               Ganar(t, d, f.enSitio, f.copias);
               siguiente = static_cast<std::int32_t>(
-                  GrupoDe(turno + 1, g.abiertas + muertas, f.juntas, d.ganado));
+                  GrupoDe(turno + 1, g.abiertas + muertas, f.juntas, d.ganado) + 1);
             }
-            grupos_[static_cast<std::size_t>(siguiente)].Alcanzar(
+            grupos_[static_cast<std::size_t>(siguiente - 1)].Alcanzar(
                 static_cast<Mascara>(resto & ~t.mueren));
           });
         });
@@ -283,7 +356,7 @@ void Contador::ContarGrupo(const Grupo& g) {
       } else {
         const std::int32_t siguiente = siguientes_[static_cast<std::size_t>(
             f.siguientes + Unos(static_cast<Mascara>(resto & t.mueren)))];
-        siguen = ValorEnCapas(grupos_[static_cast<std::size_t>(siguiente)],
+        siguen = ValorEnCapas(grupos_[static_cast<std::size_t>(siguiente - 1)],
                               static_cast<Mascara>(resto & ~t.mueren));
       }
       total += Maneras(f) * siguen;
