@@ -23,7 +23,7 @@ namespace quorbel {
 class Bloque {
  public:
   Bloque() = default;
-  explicit Bloque(std::size_t bytes) : bytes_(bytes), grande_(bytes >= kPagina) {
+  explicit Bloque(std::size_t bytes) : bytes_(bytes), grande_(bytes >= kGrande) {
     if (!grande_) {  // small room comes from the heap, which keeps it at hand for the next count
       datos_ = std::calloc(bytes, 1);
       if (datos_ == nullptr) {
@@ -63,14 +63,18 @@ class Bloque {
 
  private:
   static constexpr std::size_t kPagina = std::size_t{2} << 20;
+  // From this much on, the heap would map small pages afresh, one fault each: a large page,
+  // though larger than asked for, is filled far faster.
+  static constexpr std::size_t kGrande = std::size_t{128} << 10;
   void* datos_ = nullptr;
   std::size_t bytes_ = 0;
   bool grande_ = false;
 };
 
-// A list that only grows, kept in blocks that never move, each as large as all those before
-// it: growing copies nothing, and every block is on large pages. Smaller first blocks, on small
-// pages, made the count by groups half as slow again.
+// A list that only grows, kept in blocks that never move: a few items from the heap, then
+// blocks on large pages, each as large as all those before it. Growing copies nothing, and a
+// small count maps nothing. Blocks between, on small pages, made the count by groups half as
+// slow again.
 template <typename T>
 class Trozos {
  public:
@@ -83,28 +87,53 @@ class Trozos {
     Donde(n_ - 1) = x;
   }
   // Grows to `n` items, the new ones zero, so that threads can each fill their own.
+  // Another thread may meanwhile use the items it already had: they stay where they are.
   void Crecer(std::size_t n) {
-    while (capacidad_ < n) {
-      const std::size_t nuevos = capacidad_ == 0 ? kPrimeros : capacidad_;
-      bloques_.emplace_back(nuevos * sizeof(T));
-      trozos_.push_back(static_cast<T*>(bloques_.back().Datos()));
-      capacidad_ += nuevos;
-    }
+    Reservar(n);
     n_ = std::max(n_, n);
   }
+  // Room for `n` items, without counting them yet.
+  void Reservar(std::size_t n) {
+    if (capacidad_ == 0 && n > 0) {
+      pocos_ = Bloque(kPocos * sizeof(T));
+      primeros_ = static_cast<T*>(pocos_.Datos());
+      capacidad_ = kPocos;
+    }
+    while (capacidad_ < n) {
+      const std::size_t nuevos = capacidad_ == kPocos ? kPrimeros : capacidad_ - kPocos;
+      bloques_.at(nBloques_) = Bloque(nuevos * sizeof(T));
+      trozos_[nBloques_] = static_cast<T*>(bloques_[nBloques_].Datos());
+      ++nBloques_;
+      capacidad_ += nuevos;
+    }
+  }
+  std::size_t Capacidad() const { return capacidad_; }
   std::size_t Bytes() const { return capacidad_ * sizeof(T); }
 
  private:
+  // A few first, from the heap, so that a small count maps nothing.
+  static constexpr std::size_t kPocos =
+      std::max<std::size_t>(1, (std::size_t{32} << 10) / sizeof(T));
   static constexpr std::size_t kPrimeros = (std::size_t{2} << 20) / sizeof(T);  // a large page
   static constexpr int kBits = std::countr_zero(kPrimeros);
-  // Block 0 holds the first `kPrimeros`, block b > 0 the next `kPrimeros << (b - 1)`.
+  // After the few, block 0 holds the next `kPrimeros`, block b > 0 the next
+  // `kPrimeros << (b - 1)`.
   T& Donde(std::size_t i) {
+    if (i < kPocos) {
+      return primeros_[i];
+    }
+    i -= kPocos;
     const auto b = static_cast<std::size_t>(std::bit_width(i >> kBits));
     return trozos_[b][b == 0 ? i : i - (kPrimeros << (b - 1))];
   }
-  std::vector<Bloque> bloques_;
-  std::vector<T*> trozos_;
-  std::size_t n_ = 0, capacidad_ = 0;
+  Bloque pocos_;
+  T* primeros_ = nullptr;
+  // Enough blocks for any room there is, in place: a thread may look up an item while another
+  // adds a block.
+  static constexpr std::size_t kMaxBloques = 40;
+  std::array<Bloque, kMaxBloques> bloques_;
+  std::array<T*, kMaxBloques> trozos_{};
+  std::size_t nBloques_ = 0, n_ = 0, capacidad_ = 0;
 };
 
 // Counts by key, with open addressing. A key takes as many words as the count needs, up to
@@ -153,12 +182,36 @@ class Memoria {
       Meter(clave.data(), valor);
     }
   }
+  // Keeps a count while other threads may do the same, unless its key is kept already: gives
+  // the count kept for the key. Past three quarters full, with the room that does not grow
+  // meanwhile, nothing is kept and `valor` comes back.
+  std::uint64_t Unico(const Clave& clave, std::uint64_t valor) {
+    const std::size_t hash = Hash(clave);
+    if (const std::uint64_t* hallado = Buscar(clave, hash)) {
+      return *hallado;
+    }
+    if (4 * (llenas_.load(std::memory_order_relaxed) + 1) > 3 * (mascara_ + 1)) {
+      return valor;
+    }
+    return Meter(clave.data(), valor);
+  }
+  // Grows, alone and at once, so that threads may keep `mas` keys more without it growing.
+  void Holgar(std::size_t mas) {
+    std::size_t ranuras = mascara_ + 1;
+    while (4 * (Llenas() + mas + 1) > 3 * ranuras) {
+      ranuras *= 2;
+    }
+    if (ranuras > mascara_ + 1) {
+      EmpezarMudanza(ranuras);
+      AcabarMudanza();
+    }
+  }
   // Whether the room is half full and should grow before long.
   bool PorCrecer() const { return 2 * (Llenas() + 1) > mascara_ + 1; }
   // Growing while shared: one thread doubles the room, every thread then moves the old slots a
   // block at a time, and one thread lets the old room go. No other use of the room meanwhile.
-  void EmpezarMudanza() {
-    const std::size_t ranuras = 2 * (mascara_ + 1);
+  void EmpezarMudanza() { EmpezarMudanza(2 * (mascara_ + 1)); }
+  void EmpezarMudanza(std::size_t ranuras) {
     viejo_ = std::exchange(bloque_, Bloque(ranuras * (palabras_ + 1) * sizeof(std::uint64_t)));
     viejas_ = std::exchange(ranuras_, static_cast<std::uint64_t*>(bloque_.Datos()));
     cuantasViejas_ = mascara_ + 1;
@@ -216,7 +269,8 @@ class Memoria {
     }
     return static_cast<std::size_t>(h);
   }
-  void Meter(const std::uint64_t* clave, std::uint64_t valor) {
+  // Gives the count kept for the key: `valor`, or the one already there.
+  std::uint64_t Meter(const std::uint64_t* clave, std::uint64_t valor) {
     for (std::size_t i = Hash(clave) & mascara_;; i = (i + 1) & mascara_) {
       std::uint64_t* ranura = Ranura(i);
       std::uint64_t primera = Primera(ranura);
@@ -229,11 +283,11 @@ class Memoria {
           ranura[palabras_] = valor;
           suya.store(clave[0], std::memory_order_release);
           llenas_.fetch_add(1, std::memory_order_relaxed);
-          return;
+          return valor;
         }
       }
       if (primera == clave[0] && std::equal(ranura + 1, ranura + palabras_, clave + 1)) {
-        return;
+        return ranura[palabras_];
       }
     }
   }

@@ -50,27 +50,76 @@ TEST(Memoria, KeepsEveryKeyFromThreadsAtOnceAndGrowingShared) {
   EXPECT_EQ(memoria.Buscar(Clave(kClaves)), nullptr);
 }
 
+// Both threads of the count by groups may make the same group at once: the index keeps the first
+// and tells the other which it kept. Room made ahead holds all they make without growing; past
+// three quarters full, a key is no longer kept, though those kept are still found.
+TEST(Memoria, KeepsTheFirstOfTwoAndTellsTheOther) {
+  constexpr std::uint64_t kClaves = 3000;
+  Memoria memoria(3);
+  memoria.Holgar(kClaves);  // 4,096 slots, at once
+  const std::size_t bytes = memoria.Bytes();
+  std::vector<std::uint64_t> guardados[2];
+  std::vector<std::thread> hilos;
+  for (std::uint64_t h = 0; h < 2; ++h) {
+    hilos.emplace_back([&, h] {
+      for (std::uint64_t i = 0; i < kClaves; ++i) {
+        guardados[h].push_back(memoria.Unico(Clave(i), 10 * i + h));
+      }
+    });
+  }
+  for (std::thread& h : hilos) {
+    h.join();
+  }
+  EXPECT_EQ(memoria.Bytes(), bytes);
+  EXPECT_EQ(memoria.Llenas(), kClaves);
+  for (std::uint64_t i = 0; i < kClaves; ++i) {
+    ASSERT_EQ(guardados[0][i], guardados[1][i]) << i;
+    ASSERT_EQ(guardados[0][i] / 10, i) << i;
+    ASSERT_EQ(*memoria.Buscar(Clave(i)), guardados[0][i]) << i;
+  }
+  std::uint64_t n = kClaves;
+  for (; n < 2 * kClaves && memoria.Unico(Clave(n), n) == n && memoria.Buscar(Clave(n)); ++n) {
+  }
+  EXPECT_EQ(n, 3072u);  // three quarters of 4,096
+  EXPECT_EQ(memoria.Llenas(), 3072u);
+  EXPECT_EQ(memoria.Unico(Clave(7), 1), guardados[0][7]);
+}
+
 // The count by groups keeps its groups in a list of blocks: across the blocks' edges, every item
 // stays where it was put, and the room grows block by block.
 TEST(Memoria, ListInBlocksKeepsEveryItemAcrossTheBlocksEdges) {
   struct alignas(16) Item {
     std::uint64_t n, doble;
   };
+  constexpr std::uint64_t kPocos = (std::uint64_t{32} << 10) / sizeof(Item);  // from the heap
   constexpr std::uint64_t kPorBloque = (std::uint64_t{2} << 20) / sizeof(Item);
   Trozos<Item> lista;
   EXPECT_EQ(lista.Bytes(), 0u);
-  for (std::uint64_t n = 0; n < 4 * kPorBloque + 3; ++n) {
+  for (std::uint64_t n = 0; n < kPocos + 4 * kPorBloque + 3; ++n) {
     lista.push_back({n, 2 * n});
   }
-  ASSERT_EQ(lista.size(), 4 * kPorBloque + 3);
-  EXPECT_EQ(lista.Bytes(), 8 * kPorBloque * sizeof(Item));  // blocks of 1, 1, 2 and 4
+  ASSERT_EQ(lista.size(), kPocos + 4 * kPorBloque + 3);
+  // The few, then large blocks of 1, 1, 2 and 4.
+  EXPECT_EQ(lista.Bytes(), (kPocos + 8 * kPorBloque) * sizeof(Item));
   for (std::uint64_t n = 0; n < lista.size(); ++n) {
     ASSERT_EQ(lista[n].n, n);
     ASSERT_EQ(lista[n].doble, 2 * n);
   }
-  lista[kPorBloque].doble = 7;  // the first item of the second block, apart from its neighbours
-  EXPECT_EQ(lista[kPorBloque - 1].doble, 2 * (kPorBloque - 1));
-  EXPECT_EQ(lista[kPorBloque + 1].doble, 2 * (kPorBloque + 1));
+  // The first item of each block, apart from its neighbours.
+  for (const std::uint64_t primero :
+       {kPocos, kPocos + kPorBloque, kPocos + 2 * kPorBloque, kPocos + 4 * kPorBloque}) {
+    lista[primero].doble = 7;
+    EXPECT_EQ(lista[primero - 1].doble, 2 * (primero - 1)) << primero;
+    EXPECT_EQ(lista[primero + 1].doble, 2 * (primero + 1)) << primero;
+  }
+  // Room made ahead counts no items, and items counted later start at zero.
+  Trozos<Item> otra;
+  otra.Reservar(kPocos + 1);
+  EXPECT_EQ(otra.size(), 0u);
+  EXPECT_EQ(otra.Capacidad(), kPocos + kPorBloque);
+  otra.Crecer(kPocos + 1);
+  EXPECT_EQ(otra.size(), kPocos + 1);
+  EXPECT_EQ(otra[kPocos].n, 0u);
 }
 
 }  // namespace
