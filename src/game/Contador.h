@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <mutex>
 #include <span>
 #include <vector>
 
@@ -27,8 +28,10 @@ inline constexpr int kMaxCasillas = Ajustes::kMaxCasillas;
 inline constexpr int kMaxFilas = Ajustes::kMaxIntentos;
 // A count sums its promises all alike, and goes by groups, while its rows are at least so many
 // fewer than the positions: measured on every size of game, past that the vetoed promises' quick
-// pass pays.
+// pass pays. With repeats, one row more: its pieces take more copies, which vetoed promises tell
+// apart one by one.
 inline constexpr int kSumadasHasta = 4;
+inline constexpr int kSumadasConRepetidosHasta = 3;
 
 inline constexpr auto kCombinaciones = [] {
   std::array<std::array<std::uint64_t, kMaxCasillas + 1>, kMaxCasillas + 1> c{};
@@ -210,11 +213,16 @@ class Contador {
   // promises are summed, whose sums go up and down on the way.
   bool CortadoEsCota() const { return !sumadas_; }
   std::size_t Bytes() const {
-    return cuentas_.Bytes() + viables_.Bytes() + indiceGrupos_.Bytes() + grupos_.Bytes() +
-           formas_.Bytes() + siguientes_.Bytes() + valores_.Bytes();
+    std::size_t bytes = cuentas_.Bytes() + viables_.Bytes() + indiceGrupos_.Bytes() +
+                        grupos_.Bytes() + aparte_.Bytes() + valores_.Bytes();
+    for (const Taller& t : talleres_) {
+      bytes += t.formas.Bytes() + t.siguientes.Bytes();
+    }
+    return bytes;
   }
 
  private:
+  struct Taller;
   using Llave = Memoria::Clave;
   // A situation that follows the one being looked at, keyed and with its slot fetched; per turn.
   struct Siguiente {
@@ -251,7 +259,9 @@ class Contador {
     // count is found with one line fetched fewer.
     std::array<std::uint32_t, 16> desde{};
     std::array<std::uint8_t, kMaxFilas> ganado{};
-    std::uint32_t primera = 0, formas = 0;  // its ways of placing the piece, in `formas_`
+    // Its ways of placing the piece, in the lists of the thread that opened it.
+    std::uint32_t primera = 0, formas = 0;
+    std::int8_t hilo = 0;
     std::int8_t turno = 0, abiertas = 0, juntas = 0;
     // By the number of free positions that still matter: the most copies its piece may take.
     std::array<std::int8_t, kMaxCasillas + 1> topeCopias{};
@@ -259,7 +269,7 @@ class Contador {
     bool Alcanzada(Mascara libres) const {
       return (alcanzadas[libres >> 6] >> (libres & 63) & 1) != 0;
     }
-    void Alcanzar(Mascara libres) { alcanzadas[libres >> 6] |= std::uint64_t{1} << (libres & 63); }
+    void Alcanzar(Mascara libres) { Marcar(alcanzadas, libres); }
     void Olvidar(Mascara libres) {
       alcanzadas[libres >> 6] &= ~(std::uint64_t{1} << (libres & 63));
     }
@@ -272,6 +282,13 @@ class Contador {
         }
       }
     }
+  };
+  static void Marcar(std::array<std::uint64_t, 16>& bits, Mascara libres) {
+    bits[libres >> 6] |= std::uint64_t{1} << (libres & 63);
+  }
+  // The sets of free positions a second thread reaches a group with, apart from the first's.
+  struct alignas(128) Marcas {
+    std::array<std::uint64_t, 16> bits{};
   };
   // One way of placing a group's piece: some copies in place, some taken against their veto and
   // counted against when odd in number, the rest joining the copies alike.
@@ -289,19 +306,20 @@ class Contador {
   // pieces to come has gained.
   Llave ClaveGrupo(int turno, int abiertas, int juntas,
                    const std::array<std::uint8_t, kMaxFilas>& ganado) const;
-  std::uint32_t GrupoDe(int turno, int abiertas, int juntas,
+  std::uint32_t GrupoDe(Taller& taller, int turno, int abiertas, int juntas,
                         const std::array<std::uint8_t, kMaxFilas>& ganado);
   // Drops the free positions from which no code can follow, and lists the group's ways of
   // placing its piece; false when none are left.
-  bool Abrir(Grupo& g);
+  bool Abrir(Taller& taller, std::uint32_t i);
   Cuenta Maneras(const Forma& f) const;
   // Calls `f(forma, resto)` for each of a group's ways that a set of its free positions allows:
   // the positions it takes are free, and there is room for its copies; `resto`, what is left.
   template <typename F>
   void CadaForma(const Grupo& g, Mascara libres, F&& f) const {
     const int tope = g.topeCopias[static_cast<std::size_t>(Unos(libres))];
+    const Trozos<Forma>& formas = talleres_[static_cast<std::size_t>(g.hilo)].formas;
     for (std::uint32_t k = g.primera; k < g.primera + g.formas; ++k) {
-      const Forma& forma = formas_[k];
+      const Forma& forma = formas[k];
       if (forma.copias > tope) {
         return;  // the ways come by copies: the rest need more room still
       }
@@ -312,9 +330,25 @@ class Contador {
   }
   Cuenta ValorEnCapas(const Grupo& g, Mascara libres) const;
   void ContarGrupo(const Grupo& g);
-  void ContarAtras();
   // So many groups before a second thread is worth starting.
   static constexpr std::size_t kGruposParaRepartir = 2048;
+  // The count by groups goes a turn at a time, forward and then back; each turn's groups are
+  // shared out over the threads, which wait for each other between turns.
+  enum class Fase { Avance, Atras, Fin };
+  void Trabajar(Taller& taller);
+  void AvanzarCapa(Taller& taller);
+  void ContarCapa();
+  // The next turn, once every thread is done with this one's groups.
+  void PasarCapa() noexcept;
+  void HolgarIndice();
+  struct FinDeCapa {
+    Contador* c;
+    void operator()() const noexcept { c->PasarCapa(); }
+  };
+  // A second thread shares the rest of the count by groups out.
+  void CompartirCapas();
+  // The safety nets while going forward; false once the count has given up.
+  bool Seguir(Taller& taller);
   // What a situation takes in the tables, with their room to spare.
   static constexpr std::size_t kBytesPorSituacion = 64;
   // The count of a summed situation as the count by groups left it, when it reached it.
@@ -337,6 +371,19 @@ class Contador {
     // What the rows can still get in common, by turn, free positions and what each row lacks:
     // 1 when they can all get their score, 2 when not. Few enough for each thread to keep its own.
     Memoria comunes{2};  // keys of two words
+  };
+  // What one thread keeps to itself while it opens groups: their ways, and where their next
+  // groups are.
+  struct Taller {
+    Obrero* obrero = nullptr;  // for what the rows can still get in common
+    Trozos<Forma> formas;
+    Trozos<std::int32_t> siguientes;
+    std::vector<Forma> porOrdenar;       // a group's ways, before they are put in order
+    std::vector<Mascara> conjuntos;      // the sets of free positions a group is reached with
+    std::vector<std::int32_t> clases;    // where a group's ways alike have their slots
+    std::vector<std::uint32_t> nuevos;   // the groups it made this turn, when shared
+    std::size_t vistas = 0;              // sets of free positions looked at
+    std::atomic<std::size_t> bytes = 0;  // the room its lists take, for the other thread to see
   };
   // What the threads do when they have all stopped for a table to grow.
   struct Crecimiento {
@@ -415,14 +462,19 @@ class Contador {
   // Counted by groups: where each group is, and what the groups keep.
   Memoria indiceGrupos_;
   Trozos<Grupo> grupos_;
-  Trozos<Forma> formas_;
-  Trozos<std::int32_t> siguientes_;
+  std::array<Taller, 2> talleres_;  // the asking thread's, and the second's
+  Trozos<Marcas> aparte_;           // per group, the second thread's sets, while it shares
   Trozos<Cuenta> valores_;
   std::vector<std::vector<std::uint32_t>> capas_;  // per turn, its groups
-  std::vector<Forma> porOrdenar_;                  // a group's ways, before they are put in order
-  std::vector<Mascara> conjuntos_;    // the sets of free positions a group is reached with
-  std::vector<std::int32_t> clases_;  // where a group's ways alike have their slots
-  bool porCapas_ = false;             // the groups hold the count
+  Fase fase_ = Fase::Avance;
+  int capa_ = 0;                                 // the turn whose groups are gone through
+  std::atomic<std::size_t> siguienteGrupo_ = 0;  // the next of them for a thread to take
+  std::atomic<std::size_t> nGrupos_ = 0;
+  std::atomic<std::size_t> reservados_ = 0;  // the groups there is room for, when shared
+  void Reservar(std::size_t grupos);
+  bool compartido_ = false;  // a second thread shares the groups out
+  std::mutex creando_;       // held while a group is made, when shared
+  bool porCapas_ = false;    // the groups hold the count
   // Written all the time by the asking thread: on lines of its own, away from what the others read.
   alignas(64) Obrero principal_;
   alignas(64) Reparto reparto_;

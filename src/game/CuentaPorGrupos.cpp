@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <memory>
 #include <new>
 #include <system_error>
 #include <thread>
@@ -30,22 +31,47 @@ Contador::Llave Contador::ClaveGrupo(int turno, int abiertas, int juntas,
   return llave;
 }
 
-std::uint32_t Contador::GrupoDe(int turno, int abiertas, int juntas,
+std::uint32_t Contador::GrupoDe(Taller& taller, int turno, int abiertas, int juntas,
                                 const std::array<std::uint8_t, kMaxFilas>& ganado) {
   const Llave llave = ClaveGrupo(turno, abiertas, juntas, ganado);
   if (const Cuenta* hallado = indiceGrupos_.Buscar(llave)) {
     return static_cast<std::uint32_t>(*hallado);
   }
-  const auto i = static_cast<std::uint32_t>(grupos_.size());
   Grupo g;
   g.turno = static_cast<std::int8_t>(turno);
   g.abiertas = static_cast<std::int8_t>(abiertas);
   g.juntas = static_cast<std::int8_t>(juntas);
   g.ganado = ganado;
-  grupos_.push_back(g);
-  indiceGrupos_.Guardar(llave, i);
-  capas_[static_cast<std::size_t>(turno)].push_back(i);
+  if (!compartido_) {
+    const auto i = static_cast<std::uint32_t>(grupos_.size());
+    grupos_.push_back(g);
+    nGrupos_.store(i + 1, std::memory_order_relaxed);
+    indiceGrupos_.Guardar(llave, i);
+    capas_[static_cast<std::size_t>(turno)].push_back(i);
+    return i;
+  }
+  // Shared, each thread takes the next place among the groups, in room made between turns, or
+  // made now under the lock when a turn makes more. The other thread may make the same group
+  // meanwhile: the one kept first in the index is the group, and the other is left unused. With
+  // the index too full, a group is left out of it: counted all the same, only perhaps twice.
+  const auto i = static_cast<std::uint32_t>(nGrupos_.fetch_add(1, std::memory_order_relaxed));
+  if (i >= reservados_.load(std::memory_order_acquire)) {
+    const std::lock_guard cerrojo(creando_);
+    Reservar(i + 1);
+  }
+  grupos_[i] = g;
+  const auto guardado = static_cast<std::uint32_t>(indiceGrupos_.Unico(llave, i));
+  if (guardado != i) {
+    return guardado;
+  }
+  taller.nuevos.push_back(i);
   return i;
+}
+
+void Contador::Reservar(std::size_t grupos) {
+  grupos_.Reservar(grupos);
+  aparte_.Reservar(grupos);
+  reservados_.store(std::min(grupos_.Capacidad(), aparte_.Capacidad()), std::memory_order_release);
 }
 
 // The copies of a way that join those alike, which of all the copies alike they are, and
@@ -65,7 +91,15 @@ Cuenta Contador::ValorEnCapas(const Grupo& g, Mascara libres) const {
   return valores_[g.desde[w] + static_cast<std::size_t>(Unos64(antes))];
 }
 
-bool Contador::Abrir(Grupo& g) {
+bool Contador::Abrir(Taller& taller, std::uint32_t i) {
+  Grupo& g = grupos_[i];
+  if (compartido_) {  // the sets the second thread reached it with
+    const Marcas& marcas = aparte_[i];
+    for (std::size_t w = 0; w < g.alcanzadas.size(); ++w) {
+      g.alcanzadas[w] |= marcas.bits[w];
+    }
+  }
+  g.hilo = static_cast<std::int8_t>(&taller - talleres_.data());
   const int turno = g.turno;
   const Turno& t = turnos_[static_cast<std::size_t>(turno)];
   Faltan faltan{};
@@ -89,7 +123,7 @@ bool Contador::Abrir(Grupo& g) {
   std::array<std::int8_t, kMaxCasillas + 1> enComun{};  // 1 when it can, 2 when not
   Mascara usadas = 0;
   int mayor = -1;
-  conjuntos_.clear();
+  taller.conjuntos.clear();
   g.CadaAlcanzada([&](Mascara libres) {
     const int huecos = Unos(libres) + g.abiertas - g.juntas;
     bool cabe = huecos >= 0;
@@ -99,7 +133,7 @@ bool Contador::Abrir(Grupo& g) {
     if (cabe) {
       std::int8_t& puede = enComun[static_cast<std::size_t>(huecos)];
       if (puede == 0) {
-        puede = EnComun(principal_, turno, faltan, huecos) ? 1 : 2;
+        puede = EnComun(*taller.obrero, turno, faltan, huecos) ? 1 : 2;
       }
       cabe = puede == 1;
     }
@@ -109,7 +143,7 @@ bool Contador::Abrir(Grupo& g) {
     }
     usadas = static_cast<Mascara>(usadas | libres);
     mayor = std::max(mayor, Unos(libres));
-    conjuntos_.push_back(libres);
+    taller.conjuntos.push_back(libres);
   });
   if (mayor < 0) {
     return false;
@@ -132,7 +166,7 @@ bool Contador::Abrir(Grupo& g) {
   // positions it takes are all free in the set, and the set has room for its copies. Most ways
   // on the positions the sets use in all fit none of them. Which sets allow a way is followed as
   // bits, one for each set, a word at a time.
-  const std::size_t palabras = (conjuntos_.size() + 63) / 64;
+  const std::size_t palabras = (taller.conjuntos.size() + 63) / 64;
   std::array<std::array<std::uint64_t, 16>, kMaxCasillas> conPosicion;   // the sets holding it
   std::array<std::array<std::uint64_t, 16>, kMaxCasillas + 2> conSitio;  // room for so many copies
   for (std::size_t w = 0; w < palabras; ++w) {
@@ -143,12 +177,12 @@ bool Contador::Abrir(Grupo& g) {
       conSitio[static_cast<std::size_t>(c)][w] = 0;
     }
   }
-  for (std::size_t k = 0; k < conjuntos_.size(); ++k) {
+  for (std::size_t k = 0; k < taller.conjuntos.size(); ++k) {
     const std::uint64_t bit = std::uint64_t{1} << (k & 63);
-    for (Mascara m = conjuntos_[k]; m != 0; m &= static_cast<Mascara>(m - 1)) {
+    for (Mascara m = taller.conjuntos[k]; m != 0; m &= static_cast<Mascara>(m - 1)) {
       conPosicion[static_cast<std::size_t>(std::countr_zero(m))][k / 64] |= bit;
     }
-    const int tope = g.topeCopias[static_cast<std::size_t>(Unos(conjuntos_[k]))];
+    const int tope = g.topeCopias[static_cast<std::size_t>(Unos(taller.conjuntos[k]))];
     for (int c = 0; c <= std::min(tope, maxCopias); ++c) {
       conSitio[static_cast<std::size_t>(c)][k / 64] |= bit;
     }
@@ -165,8 +199,8 @@ bool Contador::Abrir(Grupo& g) {
   };
   // One list of sets per position taken, and two more for the copies in place and in all.
   std::array<Cuales, kMaxCasillas + 3> cuales;
-  porOrdenar_.clear();
-  clases_.clear();
+  taller.porOrdenar.clear();
+  taller.clases.clear();
   const auto donde = static_cast<Mascara>(t.enFilas & usadas);
   for (Mascara enSitio = donde;; enSitio = static_cast<Mascara>((enSitio - 1) & donde)) {
     const int enSitioCopias = Unos(enSitio);
@@ -203,12 +237,13 @@ bool Contador::Abrir(Grupo& g) {
       // The copies out of place, some taken against their veto: each set of at most `fuera` of
       // the positions where rows hold the piece, that some set holds.
       // One class of ways for each number of positions taken against a veto.
-      const auto clase = static_cast<std::int32_t>(clases_.size());
-      clases_.resize(clases_.size() + static_cast<std::size_t>(fuera) + 1, -1);
+      const auto clase = static_cast<std::int32_t>(taller.clases.size());
+      taller.clases.resize(taller.clases.size() + static_cast<std::size_t>(fuera) + 1, -1);
       auto tomar = [&](auto& self, Mascara quedan, Mascara contra, int tomadas) -> void {
-        porOrdenar_.push_back(Forma{clase + tomadas, static_cast<Mascara>(enSitio | contra),
-                                    enSitio, static_cast<std::int8_t>(g.juntas + fuera - tomadas),
-                                    static_cast<std::int8_t>(enSitioCopias + fuera)});
+        taller.porOrdenar.push_back(Forma{clase + tomadas, static_cast<Mascara>(enSitio | contra),
+                                          enSitio,
+                                          static_cast<std::int8_t>(g.juntas + fuera - tomadas),
+                                          static_cast<std::int8_t>(enSitioCopias + fuera)});
         if (tomadas == fuera) {
           return;
         }
@@ -229,97 +264,165 @@ bool Contador::Abrir(Grupo& g) {
   }
   // Fewer copies first: a set of few free positions stops at the first way that needs more.
   std::array<std::uint32_t, kMaxCasillas + 2> desde{};
-  for (const Forma& f : porOrdenar_) {
+  for (const Forma& f : taller.porOrdenar) {
     ++desde[static_cast<std::size_t>(f.copias + 1)];
   }
   for (std::size_t c = 1; c < desde.size(); ++c) {
     desde[c] += desde[c - 1];
   }
-  g.primera = static_cast<std::uint32_t>(formas_.size());
-  formas_.Crecer(formas_.size() + porOrdenar_.size());
-  for (Forma f : porOrdenar_) {
+  Trozos<Forma>& formas = taller.formas;
+  Trozos<std::int32_t>& siguientes = taller.siguientes;
+  g.primera = static_cast<std::uint32_t>(formas.size());
+  formas.Crecer(formas.size() + taller.porOrdenar.size());
+  for (Forma f : taller.porOrdenar) {
     // Ways alike but for the positions they take against a veto lead to the same groups, so
     // they share their slots: one for each number of positions that stop mattering.
-    std::int32_t& suyas = clases_[static_cast<std::size_t>(f.siguientes)];
+    std::int32_t& suyas = taller.clases[static_cast<std::size_t>(f.siguientes)];
     if (suyas < 0) {
-      suyas = static_cast<std::int32_t>(siguientes_.size());
-      siguientes_.Crecer(
-          siguientes_.size() + 1 +
+      suyas = static_cast<std::int32_t>(siguientes.size());
+      siguientes.Crecer(
+          siguientes.size() + 1 +
           static_cast<std::size_t>(Unos(static_cast<Mascara>(t.mueren & ~f.enSitio))));
     }
     f.siguientes = suyas;
-    formas_[g.primera + desde[static_cast<std::size_t>(f.copias)]++] = f;
+    formas[g.primera + desde[static_cast<std::size_t>(f.copias)]++] = f;
   }
-  g.formas = static_cast<std::uint32_t>(formas_.size()) - g.primera;
+  g.formas = static_cast<std::uint32_t>(formas.size()) - g.primera;
+  taller.bytes.store(formas.Bytes() + siguientes.Bytes(), std::memory_order_relaxed);
   return true;
 }
 
-Cuenta Contador::PorCapas() {
-  const auto n = static_cast<int>(turnos_.size());
-  capas_.assign(static_cast<std::size_t>(n), {});
-  std::size_t vistas = 0;  // sets of free positions looked at, for the safety nets
-  auto seguir = [&] {
-    if (++vistas % 1024 != 0) {
-      return true;
+// The safety nets, every so many sets: the asking thread tells once of the wait, and any thread
+// gives the count up past its time or its room.
+bool Contador::Seguir(Taller& taller) {
+  if (++taller.vistas % 1024 != 0) {
+    return true;
+  }
+  const Reloj::duration pasado = Reloj::now() - empezada_;
+  if (&taller == talleres_.data() && !avisado_ && pasado >= std::chrono::milliseconds(100)) {
+    avisado_ = true;
+    if (alTardar_) {
+      alTardar_();
     }
-    const Reloj::duration pasado = Reloj::now() - empezada_;
-    if (!avisado_ && pasado >= std::chrono::milliseconds(100)) {
-      avisado_ = true;
-      if (alTardar_) {
-        alTardar_();
+  }
+  // As many sets and groups as the table count keeps situations, and as much room as those
+  // take there: a group with its ways takes far more than a situation.
+  const std::size_t grupos = nGrupos_.load(std::memory_order_relaxed);
+  std::size_t bytes = indiceGrupos_.Bytes() + valores_.Bytes() +
+                      grupos * (sizeof(Grupo) + (compartido_ ? sizeof(Marcas) : 0));
+  for (const Taller& t : talleres_) {
+    bytes += t.bytes.load(std::memory_order_relaxed);
+  }
+  if (pasado >= tope_ || taller.vistas + grupos >= reparto_.situaciones ||
+      bytes >= reparto_.situaciones * kBytesPorSituacion) {
+    cortado_.store(true, std::memory_order_relaxed);
+  }
+  return !Cortado();
+}
+
+// Each group of the turn drops the sets no code follows, lists its ways, and marks the sets of
+// the groups that follow.
+void Contador::AvanzarCapa(Taller& taller) {
+  const int turno = capa_;
+  const Turno& t = turnos_[static_cast<std::size_t>(turno)];
+  const auto& capa = capas_[static_cast<std::size_t>(turno)];
+  const bool ultimo = turno + 1 == static_cast<int>(turnos_.size());
+  const bool principal = &taller == talleres_.data();
+  for (std::size_t k = siguienteGrupo_.fetch_add(1); k < capa.size() && !Cortado();
+       k = siguienteGrupo_.fetch_add(1)) {
+    const std::uint32_t i = capa[k];
+    Grupo& g = grupos_[i];
+    if (!Abrir(taller, i)) {
+      g.alcanzadas.fill(0);
+      continue;
+    }
+    if (ultimo) {
+      continue;
+    }
+    g.CadaAlcanzada([&](Mascara libres) {
+      if (!Seguir(taller)) {
+        return;
       }
-    }
-    // As many sets and groups as the table count keeps situations, and as much room as those
-    // take there: a group with its ways takes far more than a situation.
-    if (pasado >= tope_ || vistas + grupos_.size() >= reparto_.situaciones ||
-        Bytes() >= reparto_.situaciones * kBytesPorSituacion) {
-      cortado_.store(true, std::memory_order_relaxed);
-    }
-    return !Cortado();
-  };
+      CadaForma(g, libres, [&](const Forma& f, Mascara resto) {
+        const int muertas = Unos(static_cast<Mascara>(resto & t.mueren));
+        std::int32_t& siguiente =
+            taller.siguientes[static_cast<std::size_t>(f.siguientes + muertas)];
+        if (siguiente == 0) {
+          Situacion d;
+          d.ganado = g.ganado;
+          Ganar(t, d, f.enSitio, f.copias);
+          siguiente = static_cast<std::int32_t>(
+              GrupoDe(taller, turno + 1, g.abiertas + muertas, f.juntas, d.ganado) + 1);
+        }
+        const auto despues = static_cast<Mascara>(resto & ~t.mueren);
+        const auto s = static_cast<std::size_t>(siguiente - 1);
+        Marcar(principal ? grupos_[s].alcanzadas : aparte_[s].bits, despues);
+      });
+    });
+  }
+}
+
+// Back, the groups of the turn are counted from those of the next.
+void Contador::ContarCapa() {
+  const auto& capa = capas_[static_cast<std::size_t>(capa_)];
+  for (std::size_t k = siguienteGrupo_.fetch_add(1); k < capa.size();
+       k = siguienteGrupo_.fetch_add(1)) {
+    ContarGrupo(grupos_[capa[k]]);
+  }
+}
+
+void Contador::Trabajar(Taller& taller) {
   try {
-    const std::uint32_t raiz = GrupoDe(0, inicio_.abiertas, 0, inicio_.ganado);
-    grupos_[raiz].Alcanzar(inicio_.libres);
-    // Forward: the sets each group is reached with, and the groups that follow.
-    for (int turno = 0; turno < n; ++turno) {
-      const Turno& t = turnos_[static_cast<std::size_t>(turno)];
-      const auto& capa = capas_[static_cast<std::size_t>(turno)];
-      for (std::size_t i = 0; i < capa.size(); ++i) {
-        Grupo& g = grupos_[capa[i]];
-        if (!Abrir(g)) {
-          g.alcanzadas.fill(0);
-          continue;
-        }
-        bool sigue = true;
-        g.CadaAlcanzada([&](Mascara libres) {
-          sigue = sigue && seguir();
-          if (!sigue || turno + 1 == n) {
-            return;
-          }
-          CadaForma(g, libres, [&](const Forma& f, Mascara resto) {
-            const int muertas = Unos(static_cast<Mascara>(resto & t.mueren));
-            std::int32_t& siguiente = siguientes_[static_cast<std::size_t>(f.siguientes + muertas)];
-            if (siguiente == 0) {
-              Situacion d;
-              d.ganado = g.ganado;
-              Ganar(t, d, f.enSitio, f.copias);
-              siguiente = static_cast<std::int32_t>(
-                  GrupoDe(turno + 1, g.abiertas + muertas, f.juntas, d.ganado) + 1);
-            }
-            grupos_[static_cast<std::size_t>(siguiente - 1)].Alcanzar(
-                static_cast<Mascara>(resto & ~t.mueren));
-          });
-        });
-        if (!sigue) {
-          return 0;
-        }
-      }
+    if (fase_ == Fase::Avance) {
+      AvanzarCapa(taller);
+    } else if (fase_ == Fase::Atras) {
+      ContarCapa();
     }
-    // Back: the codes that complete each set reached, from those of the groups that follow, a
-    // turn at a time. Each group's counts have their place, so threads can share a turn out.
+  } catch (const std::bad_alloc&) {  // no room for more: the count gives up, as past its room
+    cortado_.store(true, std::memory_order_relaxed);
+  }
+}
+
+// Shared, the threads make a turn's groups without the index growing meanwhile: it grows between
+// turns, at once, to room for twice the groups it holds; a turn makes fewer than that as a rule.
+// Past three quarters full, a group is left out of it, and counted all the same.
+void Contador::HolgarIndice() {
+  if (compartido_) {
+    const std::size_t grupos = nGrupos_.load(std::memory_order_relaxed);
+    grupos_.Crecer(grupos);
+    aparte_.Crecer(grupos);
+    Reservar(2 * grupos);
+    indiceGrupos_.Holgar(2 * indiceGrupos_.Llenas());
+  }
+}
+
+void Contador::PasarCapa() noexcept {
+  siguienteGrupo_ = 0;
+  const auto n = static_cast<int>(turnos_.size());
+  if (Cortado()) {
+    fase_ = Fase::Fin;
+    return;
+  }
+  if (fase_ == Fase::Atras) {
+    if (--capa_ < 0) {
+      fase_ = Fase::Fin;
+    }
+    return;
+  }
+  try {
+    if (++capa_ < n) {
+      for (Taller& t : talleres_) {  // the groups each thread made, shared
+        auto& capa = capas_[static_cast<std::size_t>(capa_)];
+        capa.insert(capa.end(), t.nuevos.begin(), t.nuevos.end());
+        t.nuevos.clear();
+      }
+      HolgarIndice();
+      return;
+    }
+    // Each group's counts have their place, so that the threads can share a turn out.
     std::size_t contadas = 0;
-    for (int turno = 0; turno < n; ++turno) {
-      for (const std::uint32_t i : capas_[static_cast<std::size_t>(turno)]) {
+    for (const auto& capa : capas_) {
+      for (const std::uint32_t i : capa) {
         Grupo& g = grupos_[i];
         for (std::size_t w = 0; w < g.alcanzadas.size(); ++w) {
           g.desde[w] = static_cast<std::uint32_t>(contadas);
@@ -328,13 +431,76 @@ Cuenta Contador::PorCapas() {
       }
     }
     valores_.Crecer(contadas);
-    ContarAtras();
-    porCapas_ = true;
-    return ValorEnCapas(grupos_[raiz], inicio_.libres);
-  } catch (const std::bad_alloc&) {  // no room for more: the count gives up, as past its room
+    fase_ = Fase::Atras;
+    capa_ = n - 1;
+  } catch (const std::bad_alloc&) {
+    cortado_.store(true, std::memory_order_relaxed);
+    fase_ = Fase::Fin;
+  }
+}
+
+void Contador::CompartirCapas() {
+  std::unique_ptr<Obrero> otro;
+  try {
+    compartido_ = true;
+    HolgarIndice();
+    otro = std::make_unique<Obrero>();
+  } catch (const std::bad_alloc&) {
+    cortado_.store(true, std::memory_order_relaxed);
+    return;
+  }
+  otro->principal = false;
+  talleres_[1].obrero = otro.get();
+  std::barrier paso(2, FinDeCapa{this});
+  auto trabajar = [&](Taller& taller) {
+    while (fase_ != Fase::Fin) {
+      Trabajar(taller);
+      paso.arrive_and_wait();
+    }
+  };
+  std::thread ayudante;
+  try {
+    ayudante = std::thread(trabajar, std::ref(talleres_[1]));
+  } catch (const std::system_error&) {  // no thread to be had: this one goes on alone
+    paso.arrive_and_drop();
+  }
+  trabajar(talleres_[0]);
+  if (ayudante.joinable()) {
+    ayudante.join();
+  }
+  talleres_[1].obrero = nullptr;
+}
+
+Cuenta Contador::PorCapas() {
+  const auto n = static_cast<int>(turnos_.size());
+  capas_.assign(static_cast<std::size_t>(n), {});
+  talleres_[0].obrero = &principal_;
+  std::uint32_t raiz = 0;
+  try {
+    raiz = GrupoDe(talleres_[0], 0, inicio_.abiertas, 0, inicio_.ganado);
+  } catch (const std::bad_alloc&) {
     cortado_.store(true, std::memory_order_relaxed);
     return 0;
   }
+  grupos_[raiz].Alcanzar(inicio_.libres);
+  fase_ = Fase::Avance;
+  capa_ = 0;
+  // Alone while the groups are few: a thread would take longer to start than they to count. Once
+  // they are many, or when the count is to be shared from the start, a second thread takes half.
+  const bool repartible = reparto_.hilos >= 2;
+  while (fase_ != Fase::Fin &&
+         !(repartible && (reparto_.aSolas == 0 || grupos_.size() >= kGruposParaRepartir))) {
+    Trabajar(talleres_[0]);
+    PasarCapa();
+  }
+  if (fase_ != Fase::Fin) {
+    CompartirCapas();
+  }
+  if (Cortado()) {
+    return 0;
+  }
+  porCapas_ = true;
+  return ValorEnCapas(grupos_[raiz], inicio_.libres);
 }
 
 // The counts of a group's sets, from those of the groups that follow.
@@ -342,6 +508,7 @@ void Contador::ContarGrupo(const Grupo& g) {
   const int turno = g.turno;
   const Turno& t = turnos_[static_cast<std::size_t>(turno)];
   const bool ultimo = turno + 1 == static_cast<int>(turnos_.size());
+  const Trozos<std::int32_t>& siguientes = talleres_[static_cast<std::size_t>(g.hilo)].siguientes;
   std::size_t k = g.desde[0];
   g.CadaAlcanzada([&](Mascara libres) {
     Cuenta total = 0;
@@ -354,7 +521,7 @@ void Contador::ContarGrupo(const Grupo& g) {
                    Relleno(otrasPiezas_.size(), huecos - f.juntas, repetidos_);
         }
       } else {
-        const std::int32_t siguiente = siguientes_[static_cast<std::size_t>(
+        const std::int32_t siguiente = siguientes[static_cast<std::size_t>(
             f.siguientes + Unos(static_cast<Mascara>(resto & t.mueren)))];
         siguen = ValorEnCapas(grupos_[static_cast<std::size_t>(siguiente - 1)],
                               static_cast<Mascara>(resto & ~t.mueren));
@@ -363,47 +530,6 @@ void Contador::ContarGrupo(const Grupo& g) {
     });
     valores_[k++] = total;
   });
-}
-
-// The turns from the last to the first, each one's groups shared out over the threads, which
-// wait for each other before the turn before: its groups read this turn's counts.
-void Contador::ContarAtras() {
-  auto capa = static_cast<int>(turnos_.size()) - 1;
-  std::atomic<std::size_t> siguiente = 0;
-  auto contarCapa = [&] {
-    const auto& grupos = capas_[static_cast<std::size_t>(capa)];
-    for (std::size_t i = siguiente.fetch_add(1); i < grupos.size(); i = siguiente.fetch_add(1)) {
-      ContarGrupo(grupos_[grupos[i]]);
-    }
-  };
-  // Few groups are counted before a thread would start; none counted alone means shared anyway.
-  if (reparto_.hilos < 2 || (reparto_.aSolas > 0 && grupos_.size() < kGruposParaRepartir)) {
-    for (; capa >= 0; --capa) {
-      siguiente = 0;
-      contarCapa();
-    }
-    return;
-  }
-  std::barrier paso(2, [&]() noexcept {
-    siguiente = 0;
-    --capa;
-  });
-  auto contar = [&] {
-    while (capa >= 0) {
-      contarCapa();
-      paso.arrive_and_wait();
-    }
-  };
-  std::thread otro;
-  try {
-    otro = std::thread(contar);
-  } catch (const std::system_error&) {  // no thread to be had: this one counts alone
-    paso.arrive_and_drop();
-  }
-  contar();
-  if (otro.joinable()) {
-    otro.join();
-  }
 }
 
 bool Contador::DeCapas(int turno, const Situacion& s, Cuenta& cuenta) const {
