@@ -46,11 +46,12 @@ static_assert(kBitsSituacion + 7 * kMaxFilas + kBitsPromesas <=
 // Few rows leave few dead ends, and promises of many kinds: summed, and counted by groups, they
 // are counted faster. Many rows leave many dead ends, which only the quick pass over vetoed
 // promises cuts early enough.
-bool SeSuman(Promesas promesas, int casillas, std::span<const FilaPuntuada> filas) {
+bool SeSuman(Promesas promesas, int casillas, bool repetidos, std::span<const FilaPuntuada> filas) {
   if (promesas != Promesas::SegunFilas) {
     return promesas == Promesas::Sumadas;
   }
-  return static_cast<int>(filas.size()) + kSumadasHasta <= casillas;
+  return static_cast<int>(filas.size()) + (repetidos ? kSumadasConRepetidosHasta : kSumadasHasta) <=
+         casillas;
 }
 
 }  // namespace
@@ -68,7 +69,7 @@ Contador::Contador(int casillas, bool repetidos, std::span<const FilaPuntuada> f
                    const Reparto& reparto)
     : casillas_(casillas),
       repetidos_(repetidos),
-      sumadas_(SeSuman(reparto.promesas, casillas, filas)),
+      sumadas_(SeSuman(reparto.promesas, casillas, repetidos, filas)),
       filas_(filas.size()),
       // Summed, a situation has a single promise, told by its number of copies.
       cuentas_(Palabras(filas, sumadas_ ? 4 : kBitsPromesas)),

@@ -131,6 +131,28 @@ unsigned HilosDisponibles() {
   return hilos;
 }
 
+namespace {
+
+// Cut short, a count whose promises keep their vetoes is still a certain bound, and gives a code
+// that fits. The codes listed for a moment give the count itself when there are few enough to
+// list them all.
+Posibles Acotar(posibles::Contador& contador, const Posibles& contadas, int casillas, int fichas,
+                bool repetidos, std::span<const FilaPuntuada> filas,
+                const std::function<double()>& azar) {
+  Posibles lista = BuscarPosibles(casillas, fichas, repetidos, filas, azar);
+  lista.memoria = contadas.memoria;
+  lista.cuenta = std::max(lista.cuenta, contadas.cuenta);
+  if (!lista.exacta) {
+    std::vector<int> ejemplo = contador.Elegir(azar);
+    if (!ejemplo.empty()) {
+      lista.ejemplo = std::move(ejemplo);
+    }
+  }
+  return lista;
+}
+
+}  // namespace
+
 Posibles ContarPosibles(int casillas, int fichas, bool repetidos,
                         std::span<const FilaPuntuada> filas, const std::function<double()>& azar,
                         int milisegundos, const std::function<void()>& alTardar,
@@ -139,30 +161,48 @@ Posibles ContarPosibles(int casillas, int fichas, bool repetidos,
   if (casillas > kMaxCasillas || filas.size() > static_cast<std::size_t>(kMaxFilas)) {
     return BuscarPosibles(casillas, fichas, repetidos, filas, azar);
   }
-  Contador contador(casillas, repetidos, filas, fichas, std::chrono::milliseconds(milisegundos),
-                    alTardar, reparto);
+  const Reloj::time_point empezada = Reloj::now();
+  const Reloj::duration tope = std::chrono::milliseconds(milisegundos);
+  // The player is told of the wait once, however many counts it takes.
+  bool avisado = false;
+  const std::function<void()> avisar = [&] {
+    if (!avisado && alTardar) {
+      avisado = true;
+      alTardar();
+    }
+  };
   Posibles posibles;
-  posibles.cuenta = contador.Total();
-  posibles.memoria = contador.Bytes();
-  if (!contador.Cortado()) {
-    posibles.ejemplo = contador.Elegir(azar);
-    return posibles;
+  bool sinSitio = false;
+  {
+    Contador contador(casillas, repetidos, filas, fichas, tope, avisar, reparto);
+    posibles.cuenta = contador.Total();
+    posibles.memoria = contador.Bytes();
+    if (!contador.Cortado()) {
+      posibles.ejemplo = contador.Elegir(azar);
+      return posibles;
+    }
+    if (contador.CortadoEsCota()) {
+      return Acotar(contador, posibles, casillas, fichas, repetidos, filas, azar);
+    }
+    sinSitio = Reloj::now() - empezada < tope;
   }
-  // Cut short, a count whose promises keep their vetoes is still a certain bound, and gives a code
-  // that fits; summed, it tells nothing. The codes listed for a moment give the count itself when
-  // there are few enough to list them all.
+  // Summed promises that gave up within their time, past their room, tell nothing: promises that
+  // keep their vetoes take far less room, and count in the time left.
+  if (sinSitio && reparto.promesas == Promesas::SegunFilas) {
+    Reparto vetadas = reparto;
+    vetadas.promesas = Promesas::Vetadas;
+    Contador contador(casillas, repetidos, filas, fichas, tope - (Reloj::now() - empezada), avisar,
+                      vetadas);
+    posibles.cuenta = contador.Total();
+    posibles.memoria = std::max(posibles.memoria, contador.Bytes());
+    if (!contador.Cortado()) {
+      posibles.ejemplo = contador.Elegir(azar);
+      return posibles;
+    }
+    return Acotar(contador, posibles, casillas, fichas, repetidos, filas, azar);
+  }
   Posibles lista = BuscarPosibles(casillas, fichas, repetidos, filas, azar);
   lista.memoria = posibles.memoria;
-  if (!contador.CortadoEsCota()) {
-    return lista;
-  }
-  lista.cuenta = std::max(lista.cuenta, posibles.cuenta);
-  if (!lista.exacta) {
-    std::vector<int> ejemplo = contador.Elegir(azar);
-    if (!ejemplo.empty()) {
-      lista.ejemplo = std::move(ejemplo);
-    }
-  }
   return lista;
 }
 

@@ -19,10 +19,12 @@ struct Posibles {
 
 // How a long count shares out its work: over `hilos` threads, once it has counted `aSolas`
 // situations alone (none: shared from the start); shorter counts are over before a thread would
-// start. Counted by groups, it shares out only the way back, over two threads. And how it tells apart the copies a piece leaves for positions that still matter: by
-// where each may not go, or all alike, with sums that take back out the codes they should not
-// give; the second is faster with few rows, the first with many. And the most situations it may
-// keep before it gives up: some 300 MB of room.
+// start. Counted by groups, it goes over two threads once it has a few thousand groups. And how
+// it tells apart the copies a piece leaves for positions that still matter: by where each may not
+// go, or all alike, with sums that take back out the codes they should not give; the second is
+// faster with few rows, the first with many, and left to choose, a count that runs out of room
+// with the second goes on with the first. And the most situations it may keep before it gives
+// up: some 300 MB of room.
 unsigned HilosDisponibles();  // the machine's cores, up to four; asked once
 enum class Promesas { SegunFilas, Vetadas, Sumadas };
 struct Reparto {

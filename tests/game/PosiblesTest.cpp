@@ -232,12 +232,19 @@ TEST(Posibles, CutShortTellsACertainBound) {
                                            {1, 4096, kSumadas, 100'000});
   EXPECT_FALSE(sinSitio.exacta);
   EXPECT_TRUE(j.Cabe(sinSitio.ejemplo));
+  // Left to choose, a count by groups out of room gives way, in the time left, to vetoed
+  // promises, which take far less.
+  const Posibles segunFilas = ContarPosibles(10, 26, true, j.filas, [] { return 0.5; }, 60'000, {},
+                                             {1, 4096, Promesas::SegunFilas, 100'000});
+  EXPECT_TRUE(segunFilas.exacta);
+  EXPECT_EQ(segunFilas.cuenta, exacta.cuenta);
+  EXPECT_TRUE(j.Cabe(segunFilas.ejemplo));
 }
 
 // A long count tells of the wait once, from the thread that asked for it: the game shows the busy
 // pointer there, and only that thread may touch a window. Shared over two threads from the start,
-// either could be the first to notice the time; by groups, it counts on the asking thread alone.
-// Either way the count is cut short well after it.
+// either could be the first to notice the time; by groups, the asking thread alone looks. Either
+// way the count is cut short well after it.
 TEST(Posibles, TellsOfTheWaitOnceFromTheAskingThread) {
   const std::vector<FilaPuntuada> filas = {{{19, 2, 13, 26, 22, 26, 4, 9, 1, 26}, {1, 2}},
                                            {{14, 23, 1, 26, 20, 21, 14, 3, 17, 2}, {0, 4}},
