@@ -334,7 +334,8 @@ class Contador {
   static constexpr std::size_t kGruposParaRepartir = 2048;
   // The count by groups goes a turn at a time, forward and then back; each turn's groups are
   // shared out over the threads, which wait for each other between turns.
-  enum class Fase { Avance, Atras, Fin };
+  enum class Fase { Avance, Repaso, Atras, Fin };
+  static constexpr std::uint32_t kSinSitio = ~std::uint32_t{0};  // no room to make a group
   void Trabajar(Taller& taller);
   void AvanzarCapa(Taller& taller);
   void ContarCapa();
@@ -378,12 +379,13 @@ class Contador {
     Obrero* obrero = nullptr;  // for what the rows can still get in common
     Trozos<Forma> formas;
     Trozos<std::int32_t> siguientes;
-    std::vector<Forma> porOrdenar;       // a group's ways, before they are put in order
-    std::vector<Mascara> conjuntos;      // the sets of free positions a group is reached with
-    std::vector<std::int32_t> clases;    // where a group's ways alike have their slots
-    std::vector<std::uint32_t> nuevos;   // the groups it made this turn, when shared
-    std::size_t vistas = 0;              // sets of free positions looked at
-    std::atomic<std::size_t> bytes = 0;  // the room its lists take, for the other thread to see
+    std::vector<Forma> porOrdenar;          // a group's ways, before they are put in order
+    std::vector<Mascara> conjuntos;         // the sets of free positions a group is reached with
+    std::vector<std::int32_t> clases;       // where a group's ways alike have their slots
+    std::vector<std::uint32_t> nuevos;      // the groups it made this turn, when shared
+    std::vector<std::uint32_t> pendientes;  // those it left for want of room in the index
+    std::size_t vistas = 0;                 // sets of free positions looked at
+    std::atomic<std::size_t> bytes = 0;     // the room its lists take, for the other thread to see
   };
   // What the threads do when they have all stopped for a table to grow.
   struct Crecimiento {
@@ -470,6 +472,7 @@ class Contador {
   int capa_ = 0;                                 // the turn whose groups are gone through
   std::atomic<std::size_t> siguienteGrupo_ = 0;  // the next of them for a thread to take
   std::atomic<std::size_t> nGrupos_ = 0;
+  std::vector<std::uint32_t> repaso_;        // the turn's groups to go through again
   std::atomic<std::size_t> reservados_ = 0;  // the groups there is room for, when shared
   void Reservar(std::size_t grupos);
   bool compartido_ = false;  // a second thread shares the groups out

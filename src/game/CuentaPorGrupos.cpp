@@ -6,6 +6,7 @@
 #include <cstring>
 #include <memory>
 #include <new>
+#include <optional>
 #include <system_error>
 #include <thread>
 
@@ -52,17 +53,20 @@ std::uint32_t Contador::GrupoDe(Taller& taller, int turno, int abiertas, int jun
   }
   // Shared, each thread takes the next place among the groups, in room made between turns, or
   // made now under the lock when a turn makes more. The other thread may make the same group
-  // meanwhile: the one kept first in the index is the group, and the other is left unused. With
-  // the index too full, a group is left out of it: counted all the same, only perhaps twice.
+  // meanwhile: the one kept first in the index is the group, and the other is left unused, as it
+  // is when the index is too full to keep it.
   const auto i = static_cast<std::uint32_t>(nGrupos_.fetch_add(1, std::memory_order_relaxed));
   if (i >= reservados_.load(std::memory_order_acquire)) {
     const std::lock_guard cerrojo(creando_);
     Reservar(i + 1);
   }
   grupos_[i] = g;
-  const auto guardado = static_cast<std::uint32_t>(indiceGrupos_.Unico(llave, i));
-  if (guardado != i) {
-    return guardado;
+  const std::optional<std::uint64_t> guardado = indiceGrupos_.Unico(llave, i);
+  if (!guardado) {
+    return kSinSitio;
+  }
+  if (*guardado != i) {
+    return static_cast<std::uint32_t>(*guardado);
   }
   taller.nuevos.push_back(i);
   return i;
@@ -197,33 +201,30 @@ bool Contador::Abrir(Taller& taller, std::uint32_t i) {
     }
     return alguno != 0;
   };
-  // One list of sets per position taken, and two more for the copies in place and in all.
-  std::array<Cuales, kMaxCasillas + 3> cuales;
+  // The sets that hold the positions taken in place, one list for each more taken; and for the
+  // copies out of place, those with room for them all, one list for each more taken against a
+  // veto.
+  std::array<Cuales, kMaxCasillas + 1> conEnSitio;
+  std::array<Cuales, kMaxCasillas + 2> conContra;
   taller.porOrdenar.clear();
   taller.clases.clear();
   const auto donde = static_cast<Mascara>(t.enFilas & usadas);
-  for (Mascara enSitio = donde;; enSitio = static_cast<Mascara>((enSitio - 1) & donde)) {
-    const int enSitioCopias = Unos(enSitio);
-    // The sets that hold the positions in place.
-    Cuales& conEnSitio = cuales[0];
-    bool alguno = true;
-    for (std::size_t w = 0; w < palabras; ++w) {
-      conEnSitio[w] = ~std::uint64_t{0};
-    }
-    for (Mascara m = enSitio; m != 0 && alguno; m &= static_cast<Mascara>(m - 1)) {
-      alguno = filtrar(conEnSitio, conPosicion[static_cast<std::size_t>(std::countr_zero(m))],
-                       conEnSitio);
-    }
-    for (int fuera = 0; alguno && enSitioCopias + fuera <= maxCopias &&
+  // The ways with the copies in place on `enSitio`, then on more of the positions in `quedan`.
+  auto colocar = [&](auto& self, Mascara quedan, Mascara enSitio, int enSitioCopias) -> void {
+    const Cuales& cuales = conEnSitio[static_cast<std::size_t>(enSitioCopias)];
+    for (int fuera = 0; enSitioCopias + fuera <= maxCopias &&
                         g.juntas + enSitioCopias + fuera <= g.abiertas + mayor;
          ++fuera) {
-      if (!filtrar(conEnSitio, conSitio[static_cast<std::size_t>(enSitioCopias + fuera)],
-                   cuales[1])) {
+      if (!filtrar(cuales, conSitio[static_cast<std::size_t>(enSitioCopias + fuera)],
+                   conContra[0])) {
         break;  // no set has room for more copies either
       }
       Situacion d;
       d.ganado = g.ganado;
       if (!Ganar(t, d, enSitio, enSitioCopias + fuera)) {
+        if (fuera == 0) {
+          return;  // more in place would only give more too
+        }
         break;  // more copies would only give more in common
       }
       const bool acabadas = std::all_of(t.activas.begin(), t.activas.end(), [&](int r) {
@@ -235,11 +236,11 @@ bool Contador::Abrir(Taller& taller, std::uint32_t i) {
         continue;
       }
       // The copies out of place, some taken against their veto: each set of at most `fuera` of
-      // the positions where rows hold the piece, that some set holds.
-      // One class of ways for each number of positions taken against a veto.
+      // the positions where rows hold the piece, that some set holds. One class of ways for each
+      // number of positions taken against a veto.
       const auto clase = static_cast<std::int32_t>(taller.clases.size());
       taller.clases.resize(taller.clases.size() + static_cast<std::size_t>(fuera) + 1, -1);
-      auto tomar = [&](auto& self, Mascara quedan, Mascara contra, int tomadas) -> void {
+      auto tomar = [&](auto& tomarMas, Mascara libres, Mascara contra, int tomadas) -> void {
         taller.porOrdenar.push_back(Forma{clase + tomadas, static_cast<Mascara>(enSitio | contra),
                                           enSitio,
                                           static_cast<std::int8_t>(g.juntas + fuera - tomadas),
@@ -247,21 +248,31 @@ bool Contador::Abrir(Taller& taller, std::uint32_t i) {
         if (tomadas == fuera) {
           return;
         }
-        const auto nivel = static_cast<std::size_t>(tomadas + 1);
-        for (Mascara r = quedan; r != 0; r &= static_cast<Mascara>(r - 1)) {
+        const auto nivel = static_cast<std::size_t>(tomadas);
+        for (Mascara r = libres; r != 0; r &= static_cast<Mascara>(r - 1)) {
           const int q = std::countr_zero(r);
-          if (filtrar(cuales[nivel], conPosicion[static_cast<std::size_t>(q)], cuales[nivel + 1])) {
-            self(self, static_cast<Mascara>(r & (r - 1)), static_cast<Mascara>(contra | 1u << q),
-                 tomadas + 1);
+          if (filtrar(conContra[nivel], conPosicion[static_cast<std::size_t>(q)],
+                      conContra[nivel + 1])) {
+            tomarMas(tomarMas, static_cast<Mascara>(r & (r - 1)),
+                     static_cast<Mascara>(contra | 1u << q), tomadas + 1);
           }
         }
       };
       tomar(tomar, static_cast<Mascara>(donde & ~enSitio), 0, 0);
     }
-    if (enSitio == 0) {
-      break;
+    const auto nivel = static_cast<std::size_t>(enSitioCopias);
+    for (Mascara r = quedan; r != 0; r &= static_cast<Mascara>(r - 1)) {
+      const int q = std::countr_zero(r);
+      if (filtrar(cuales, conPosicion[static_cast<std::size_t>(q)], conEnSitio[nivel + 1])) {
+        self(self, static_cast<Mascara>(r & (r - 1)), static_cast<Mascara>(enSitio | 1u << q),
+             enSitioCopias + 1);
+      }
     }
+  };
+  for (std::size_t w = 0; w < palabras; ++w) {
+    conEnSitio[0][w] = ~std::uint64_t{0};
   }
+  colocar(colocar, donde, 0, 0);
   // Fewer copies first: a set of few free positions stops at the first way that needs more.
   std::array<std::uint32_t, kMaxCasillas + 2> desde{};
   for (const Forma& f : taller.porOrdenar) {
@@ -328,37 +339,48 @@ void Contador::AvanzarCapa(Taller& taller) {
   const auto& capa = capas_[static_cast<std::size_t>(turno)];
   const bool ultimo = turno + 1 == static_cast<int>(turnos_.size());
   const bool principal = &taller == talleres_.data();
-  for (std::size_t k = siguienteGrupo_.fetch_add(1); k < capa.size() && !Cortado();
+  // Again, the groups left for want of room in the index, already open: marking twice is harmless.
+  const bool repaso = fase_ == Fase::Repaso;
+  const auto& grupos = repaso ? repaso_ : capa;
+  for (std::size_t k = siguienteGrupo_.fetch_add(1); k < grupos.size() && !Cortado();
        k = siguienteGrupo_.fetch_add(1)) {
-    const std::uint32_t i = capa[k];
+    const std::uint32_t i = grupos[k];
     Grupo& g = grupos_[i];
-    if (!Abrir(taller, i)) {
+    if (!repaso && !Abrir(taller, i)) {
       g.alcanzadas.fill(0);
       continue;
     }
     if (ultimo) {
       continue;
     }
+    Trozos<std::int32_t>& siguientes = talleres_[static_cast<std::size_t>(g.hilo)].siguientes;
+    bool sinSitio = false;
     g.CadaAlcanzada([&](Mascara libres) {
-      if (!Seguir(taller)) {
+      if (sinSitio || !Seguir(taller)) {
         return;
       }
       CadaForma(g, libres, [&](const Forma& f, Mascara resto) {
         const int muertas = Unos(static_cast<Mascara>(resto & t.mueren));
-        std::int32_t& siguiente =
-            taller.siguientes[static_cast<std::size_t>(f.siguientes + muertas)];
-        if (siguiente == 0) {
+        std::int32_t& siguiente = siguientes[static_cast<std::size_t>(f.siguientes + muertas)];
+        if (siguiente == 0 && !sinSitio) {
           Situacion d;
           d.ganado = g.ganado;
           Ganar(t, d, f.enSitio, f.copias);
-          siguiente = static_cast<std::int32_t>(
-              GrupoDe(taller, turno + 1, g.abiertas + muertas, f.juntas, d.ganado) + 1);
+          const std::uint32_t nuevo =
+              GrupoDe(taller, turno + 1, g.abiertas + muertas, f.juntas, d.ganado);
+          sinSitio = nuevo == kSinSitio;
+          siguiente = sinSitio ? 0 : static_cast<std::int32_t>(nuevo + 1);
         }
-        const auto despues = static_cast<Mascara>(resto & ~t.mueren);
-        const auto s = static_cast<std::size_t>(siguiente - 1);
-        Marcar(principal ? grupos_[s].alcanzadas : aparte_[s].bits, despues);
+        if (siguiente != 0) {
+          const auto despues = static_cast<Mascara>(resto & ~t.mueren);
+          const auto s = static_cast<std::size_t>(siguiente - 1);
+          Marcar(principal ? grupos_[s].alcanzadas : aparte_[s].bits, despues);
+        }
       });
     });
+    if (sinSitio) {
+      taller.pendientes.push_back(i);
+    }
   }
 }
 
@@ -373,7 +395,7 @@ void Contador::ContarCapa() {
 
 void Contador::Trabajar(Taller& taller) {
   try {
-    if (fase_ == Fase::Avance) {
+    if (fase_ == Fase::Avance || fase_ == Fase::Repaso) {
       AvanzarCapa(taller);
     } else if (fase_ == Fase::Atras) {
       ContarCapa();
@@ -384,15 +406,15 @@ void Contador::Trabajar(Taller& taller) {
 }
 
 // Shared, the threads make a turn's groups without the index growing meanwhile: it grows between
-// turns, at once, to room for twice the groups it holds; a turn makes fewer than that as a rule.
-// Past three quarters full, a group is left out of it, and counted all the same.
+// turns, at once, to room for as many groups again as it holds; a turn makes fewer than that as
+// a rule. A group that finds it too full is gone through again once it has grown.
 void Contador::HolgarIndice() {
   if (compartido_) {
     const std::size_t grupos = nGrupos_.load(std::memory_order_relaxed);
     grupos_.Crecer(grupos);
     aparte_.Crecer(grupos);
     Reservar(2 * grupos);
-    indiceGrupos_.Holgar(2 * indiceGrupos_.Llenas());
+    indiceGrupos_.Holgar(indiceGrupos_.Llenas());
   }
 }
 
@@ -410,6 +432,17 @@ void Contador::PasarCapa() noexcept {
     return;
   }
   try {
+    repaso_.clear();
+    for (Taller& t : talleres_) {
+      repaso_.insert(repaso_.end(), t.pendientes.begin(), t.pendientes.end());
+      t.pendientes.clear();
+    }
+    if (!repaso_.empty()) {
+      indiceGrupos_.Holgar(2 * indiceGrupos_.Llenas());
+      fase_ = Fase::Repaso;
+      return;
+    }
+    fase_ = Fase::Avance;
     if (++capa_ < n) {
       for (Taller& t : talleres_) {  // the groups each thread made, shared
         auto& capa = capas_[static_cast<std::size_t>(capa_)];

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <new>
+#include <optional>
 #include <thread>
 #include <type_traits>
 #include <utility>
@@ -184,14 +185,14 @@ class Memoria {
   }
   // Keeps a count while other threads may do the same, unless its key is kept already: gives
   // the count kept for the key. Past three quarters full, with the room that does not grow
-  // meanwhile, nothing is kept and `valor` comes back.
-  std::uint64_t Unico(const Clave& clave, std::uint64_t valor) {
+  // meanwhile, a new key is not kept, and nothing comes back.
+  std::optional<std::uint64_t> Unico(const Clave& clave, std::uint64_t valor) {
     const std::size_t hash = Hash(clave);
     if (const std::uint64_t* hallado = Buscar(clave, hash)) {
       return *hallado;
     }
     if (4 * (llenas_.load(std::memory_order_relaxed) + 1) > 3 * (mascara_ + 1)) {
-      return valor;
+      return std::nullopt;
     }
     return Meter(clave.data(), valor);
   }
