@@ -223,6 +223,7 @@ class Contador {
 
  private:
   struct Taller;
+  struct Obrero;
   using Llave = Memoria::Clave;
   // A situation that follows the one being looked at, keyed and with its slot fetched; per turn.
   struct Siguiente {
@@ -263,6 +264,9 @@ class Contador {
     std::uint32_t primera = 0, formas = 0;
     std::int8_t hilo = 0;
     std::int8_t turno = 0, abiertas = 0, juntas = 0;
+    // Bit `n`: a set of `n` free positions may lead to codes, by what the rows can still get in
+    // common; only those are marked.
+    std::uint16_t posibles = 0;
     // By the number of free positions that still matter: the most copies its piece may take.
     std::array<std::int8_t, kMaxCasillas + 1> topeCopias{};
 
@@ -290,11 +294,19 @@ class Contador {
   struct alignas(128) Marcas {
     std::array<std::uint64_t, 16> bits{};
   };
+  // A way's next group for a number of positions that stop mattering, once found: its place among
+  // the groups and one more, and its sizes of sets that may lead to codes above; zero until then.
+  using Enlace = std::uint64_t;
+  static Enlace Enlazar(std::uint32_t grupo, std::uint16_t posibles) {
+    return std::uint64_t{posibles} << 32 | (std::uint64_t{grupo} + 1);
+  }
+  static bool Sigue(Enlace e, Mascara libres) { return (e >> (32 + Unos(libres)) & 1) != 0; }
+  static std::size_t Destino(Enlace e) { return static_cast<std::size_t>(e & 0xFFFFFFFFu) - 1; }
   // One way of placing a group's piece: some copies in place, some taken against their veto and
   // counted against when odd in number, the rest joining the copies alike.
   struct alignas(16) Forma {
-    // Its next groups, one per number of positions that stop mattering, each as its place among
-    // the groups and one more: zero until it is found.
+    // Where the links to its next groups start in its thread's list: one per number of positions
+    // that stop mattering.
     std::int32_t siguientes = 0;
     Mascara tomadas = 0;  // in place, or taken against a veto
     Mascara enSitio = 0;
@@ -336,6 +348,10 @@ class Contador {
   // shared out over the threads, which wait for each other between turns.
   enum class Fase { Avance, Repaso, Atras, Fin };
   static constexpr std::uint32_t kSinSitio = ~std::uint32_t{0};  // no room to make a group
+  // A group from which no code follows, whatever its free positions: never made.
+  static constexpr std::uint32_t kMuerto = kSinSitio - 1;
+  std::uint16_t HuecosPosibles(Obrero& o, int turno, int abiertas, int juntas,
+                               const std::array<std::uint8_t, kMaxFilas>& ganado);
   void Trabajar(Taller& taller);
   void AvanzarCapa(Taller& taller);
   void ContarCapa();
@@ -378,7 +394,7 @@ class Contador {
   struct Taller {
     Obrero* obrero = nullptr;  // for what the rows can still get in common
     Trozos<Forma> formas;
-    Trozos<std::int32_t> siguientes;
+    Trozos<Enlace> siguientes;
     std::vector<Forma> porOrdenar;          // a group's ways, before they are put in order
     std::vector<Mascara> conjuntos;         // the sets of free positions a group is reached with
     std::vector<std::int32_t> clases;       // where a group's ways alike have their slots

@@ -38,7 +38,17 @@ std::uint32_t Contador::GrupoDe(Taller& taller, int turno, int abiertas, int jun
   if (const Cuenta* hallado = indiceGrupos_.Buscar(llave)) {
     return static_cast<std::uint32_t>(*hallado);
   }
+  const std::uint16_t posibles = HuecosPosibles(*taller.obrero, turno, abiertas, juntas, ganado);
+  if (posibles == 0) {  // kept as such, so that it is not looked at again
+    if (!compartido_) {
+      indiceGrupos_.Guardar(llave, kMuerto);
+      return kMuerto;
+    }
+    const std::optional<std::uint64_t> guardado = indiceGrupos_.Unico(llave, kMuerto);
+    return guardado ? static_cast<std::uint32_t>(*guardado) : kSinSitio;
+  }
   Grupo g;
+  g.posibles = posibles;
   g.turno = static_cast<std::int8_t>(turno);
   g.abiertas = static_cast<std::int8_t>(abiertas);
   g.juntas = static_cast<std::int8_t>(juntas);
@@ -70,6 +80,28 @@ std::uint32_t Contador::GrupoDe(Taller& taller, int turno, int abiertas, int jun
   }
   taller.nuevos.push_back(i);
   return i;
+}
+
+// The sizes of sets of free positions from which every row can still get its score in common,
+// for a group of `turno`: none when a row lacks more in place than in common.
+std::uint16_t Contador::HuecosPosibles(Obrero& o, int turno, int abiertas, int juntas,
+                                       const std::array<std::uint8_t, kMaxFilas>& ganado) {
+  const Turno& t = turnos_[static_cast<std::size_t>(turno)];
+  Faltan faltan{};
+  for (int r : t.activas) {
+    const auto ri = static_cast<std::size_t>(r);
+    faltan[ri] = static_cast<std::int8_t>(filas_[ri].comunes - (ganado[ri] >> 4));
+    if (filas_[ri].muertos - (ganado[ri] & 15) > faltan[ri]) {
+      return 0;
+    }
+  }
+  std::uint16_t posibles = 0;
+  for (int libres = std::max(0, juntas - abiertas); libres <= casillas_; ++libres) {
+    if (EnComun(o, turno, faltan, libres + abiertas - juntas)) {
+      posibles = static_cast<std::uint16_t>(posibles | 1u << libres);
+    }
+  }
+  return posibles;
 }
 
 void Contador::Reservar(std::size_t grupos) {
@@ -122,24 +154,15 @@ bool Contador::Abrir(Taller& taller, std::uint32_t i) {
       cortas[nCortas++] = {t.faltan[ri], enSitio};
     }
   }
-  // The sets from which every row can still get its score, in place and in common; what it can
-  // get in common depends on their number alone.
-  std::array<std::int8_t, kMaxCasillas + 1> enComun{};  // 1 when it can, 2 when not
+  // The sets from which every row can still get its score in place; in common, as far as their
+  // number tells, they all can: the others were never marked.
   Mascara usadas = 0;
   int mayor = -1;
   taller.conjuntos.clear();
   g.CadaAlcanzada([&](Mascara libres) {
-    const int huecos = Unos(libres) + g.abiertas - g.juntas;
-    bool cabe = huecos >= 0;
+    bool cabe = (g.posibles >> Unos(libres) & 1) != 0;
     for (std::size_t i = 0; i < nCortas && cabe; ++i) {
       cabe = Unos(static_cast<Mascara>(libres & cortas[i].first)) >= cortas[i].second;
-    }
-    if (cabe) {
-      std::int8_t& puede = enComun[static_cast<std::size_t>(huecos)];
-      if (puede == 0) {
-        puede = EnComun(*taller.obrero, turno, faltan, huecos) ? 1 : 2;
-      }
-      cabe = puede == 1;
     }
     if (!cabe) {
       g.Olvidar(libres);
@@ -282,7 +305,7 @@ bool Contador::Abrir(Taller& taller, std::uint32_t i) {
     desde[c] += desde[c - 1];
   }
   Trozos<Forma>& formas = taller.formas;
-  Trozos<std::int32_t>& siguientes = taller.siguientes;
+  Trozos<Enlace>& siguientes = taller.siguientes;
   g.primera = static_cast<std::uint32_t>(formas.size());
   formas.Crecer(formas.size() + taller.porOrdenar.size());
   for (Forma f : taller.porOrdenar) {
@@ -353,7 +376,7 @@ void Contador::AvanzarCapa(Taller& taller) {
     if (ultimo) {
       continue;
     }
-    Trozos<std::int32_t>& siguientes = talleres_[static_cast<std::size_t>(g.hilo)].siguientes;
+    Trozos<Enlace>& siguientes = talleres_[static_cast<std::size_t>(g.hilo)].siguientes;
     bool sinSitio = false;
     g.CadaAlcanzada([&](Mascara libres) {
       if (sinSitio || !Seguir(taller)) {
@@ -361,19 +384,21 @@ void Contador::AvanzarCapa(Taller& taller) {
       }
       CadaForma(g, libres, [&](const Forma& f, Mascara resto) {
         const int muertas = Unos(static_cast<Mascara>(resto & t.mueren));
-        std::int32_t& siguiente = siguientes[static_cast<std::size_t>(f.siguientes + muertas)];
-        if (siguiente == 0 && !sinSitio) {
+        Enlace& enlace = siguientes[static_cast<std::size_t>(f.siguientes + muertas)];
+        if (enlace == 0 && !sinSitio) {
           Situacion d;
           d.ganado = g.ganado;
           Ganar(t, d, f.enSitio, f.copias);
           const std::uint32_t nuevo =
               GrupoDe(taller, turno + 1, g.abiertas + muertas, f.juntas, d.ganado);
           sinSitio = nuevo == kSinSitio;
-          siguiente = sinSitio ? 0 : static_cast<std::int32_t>(nuevo + 1);
+          if (!sinSitio) {
+            enlace = Enlazar(nuevo, nuevo == kMuerto ? 0 : grupos_[nuevo].posibles);
+          }
         }
-        if (siguiente != 0) {
-          const auto despues = static_cast<Mascara>(resto & ~t.mueren);
-          const auto s = static_cast<std::size_t>(siguiente - 1);
+        const auto despues = static_cast<Mascara>(resto & ~t.mueren);
+        if (Sigue(enlace, despues)) {
+          const std::size_t s = Destino(enlace);
           Marcar(principal ? grupos_[s].alcanzadas : aparte_[s].bits, despues);
         }
       });
@@ -515,6 +540,10 @@ Cuenta Contador::PorCapas() {
     cortado_.store(true, std::memory_order_relaxed);
     return 0;
   }
+  if (raiz == kMuerto) {  // no code fits
+    porCapas_ = true;
+    return 0;
+  }
   grupos_[raiz].Alcanzar(inicio_.libres);
   fase_ = Fase::Avance;
   capa_ = 0;
@@ -541,7 +570,7 @@ void Contador::ContarGrupo(const Grupo& g) {
   const int turno = g.turno;
   const Turno& t = turnos_[static_cast<std::size_t>(turno)];
   const bool ultimo = turno + 1 == static_cast<int>(turnos_.size());
-  const Trozos<std::int32_t>& siguientes = talleres_[static_cast<std::size_t>(g.hilo)].siguientes;
+  const Trozos<Enlace>& siguientes = talleres_[static_cast<std::size_t>(g.hilo)].siguientes;
   std::size_t k = g.desde[0];
   g.CadaAlcanzada([&](Mascara libres) {
     Cuenta total = 0;
@@ -554,10 +583,12 @@ void Contador::ContarGrupo(const Grupo& g) {
                    Relleno(otrasPiezas_.size(), huecos - f.juntas, repetidos_);
         }
       } else {
-        const std::int32_t siguiente = siguientes[static_cast<std::size_t>(
+        const Enlace enlace = siguientes[static_cast<std::size_t>(
             f.siguientes + Unos(static_cast<Mascara>(resto & t.mueren)))];
-        siguen = ValorEnCapas(grupos_[static_cast<std::size_t>(siguiente - 1)],
-                              static_cast<Mascara>(resto & ~t.mueren));
+        const auto suyas = static_cast<Mascara>(resto & ~t.mueren);
+        if (Sigue(enlace, suyas)) {
+          siguen = ValorEnCapas(grupos_[Destino(enlace)], suyas);
+        }
       }
       total += Maneras(f) * siguen;
     });
@@ -573,6 +604,10 @@ bool Contador::DeCapas(int turno, const Situacion& s, Cuenta& cuenta) const {
       indiceGrupos_.Buscar(ClaveGrupo(turno, s.abiertas, s.Prometidas(), s.ganado));
   if (hallado == nullptr) {
     return false;
+  }
+  if (*hallado == kMuerto) {
+    cuenta = 0;
+    return true;
   }
   const Grupo& g = grupos_[static_cast<std::size_t>(*hallado)];
   if (!g.Alcanzada(s.libres)) {
