@@ -119,6 +119,8 @@ Contador::Contador(int casillas, bool repetidos, std::span<const FilaPuntuada> f
   }
   for (std::size_t i = turnos_.size(); i-- > 0;) {
     Turno& t = turnos_[i];
+    t.importan =
+        static_cast<Mascara>(t.mueren | (i + 1 < turnos_.size() ? turnos_[i + 1].importan : 0));
     for (std::size_t r = 0; r < filas.size(); ++r) {
       t.faltan[r] = static_cast<Mascara>(t.donde[r] |
                                          (i + 1 < turnos_.size() ? turnos_[i + 1].faltan[r] : 0));

@@ -242,6 +242,7 @@ class Contador {
     int pieza = 0;
     Mascara enFilas = 0;                      // positions where some row holds the piece
     Mascara mueren = 0;                       // positions that stop mattering once it is placed
+    Mascara importan = 0;                     // positions that still matter before it is
     std::vector<int> filas;                   // the rows that hold it
     std::array<Mascara, kMaxFilas> donde{};   // per row
     std::array<Mascara, kMaxFilas> faltan{};  // per row: where it holds this piece or a later one

@@ -96,7 +96,7 @@ std::uint16_t Contador::HuecosPosibles(Obrero& o, int turno, int abiertas, int j
     }
   }
   std::uint16_t posibles = 0;
-  for (int libres = std::max(0, juntas - abiertas); libres <= casillas_; ++libres) {
+  for (int libres = std::max(0, juntas - abiertas); libres <= Unos(t.importan); ++libres) {
     if (EnComun(o, turno, faltan, libres + abiertas - juntas)) {
       posibles = static_cast<std::uint16_t>(posibles | 1u << libres);
     }
