@@ -487,6 +487,66 @@ bool Contador::EnComun(Obrero& o, int turno, const Faltan& faltan, int huecos) {
   return posible;
 }
 
+// The same for every number of positions left at once, as bit `huecos`: what a new group asks,
+// for all the sizes of its sets. Looking at every number of copies, it costs the count one
+// number at a time more than it spares.
+std::uint32_t Contador::HuecosEnComun(Obrero& o, int turno, const Faltan& faltan) {
+  constexpr std::uint32_t kTodos = (2u << kMaxCasillas) - 1;  // never more than the positions
+  if (TodasColocadas(turno)) {
+    const auto otras = static_cast<int>(otrasPiezas_.size());
+    if (otras == 0) {
+      return 1;
+    }
+    return repetidos_ ? kTodos : (2u << std::min(otras, kMaxCasillas)) - 1;
+  }
+  const Turno& t = turnos_[static_cast<std::size_t>(turno)];
+  // Each copy still to come gives a row one at the most, and only its own pieces' copies do.
+  int menos = 0;
+  for (int r : t.activas) {
+    const int falta = faltan[static_cast<std::size_t>(r)];
+    if (falta > Unos(t.faltan[static_cast<std::size_t>(r)])) {
+      return 0;
+    }
+    menos = std::max(menos, falta);
+  }
+  if (menos > kMaxCasillas) {
+    return 0;
+  }
+  Empaque e;
+  e.Poner(static_cast<unsigned>(turno + 1), 5);  // never zero: an all-zero key is an empty slot
+  for (int r : t.activas) {
+    e.Poner(static_cast<unsigned>(faltan[static_cast<std::size_t>(r)]), 4);
+  }
+  const Llave llave = e.Palabras();
+  if (const Cuenta* hecha = o.huecosEnComun.Buscar(llave)) {
+    return static_cast<std::uint32_t>(*hecha);
+  }
+  std::uint32_t huecos = 0;
+  for (int copias = 0; copias <= (repetidos_ ? kMaxCasillas : 1); ++copias) {
+    Faltan despues = faltan;
+    bool cabe = true;
+    for (int r : t.filas) {
+      auto& falta = despues[static_cast<std::size_t>(r)];
+      falta = static_cast<std::int8_t>(falta - std::min(copias, Unos(t.donde[r])));
+      cabe = cabe && falta >= 0;
+    }
+    if (!cabe) {
+      break;  // more copies would only give more in common
+    }
+    // A row whose pieces have all come must have all it lacked.
+    const bool completas = std::all_of(t.activas.begin(), t.activas.end(), [&](int r) {
+      return filas_[static_cast<std::size_t>(r)].ultimo > turno ||
+             despues[static_cast<std::size_t>(r)] == 0;
+    });
+    if (completas) {  // the copies take as many positions
+      huecos |= HuecosEnComun(o, turno + 1, despues) << copias;
+    }
+  }
+  huecos &= kTodos & ~((1u << menos) - 1);
+  o.huecosEnComun.Guardar(llave, huecos);
+  return huecos;
+}
+
 // The count's safety nets: it tells once when it keeps the player waiting, and gives up past its
 // time or past the room a game may take. Counted long enough alone, it stops to share the count
 // out; shared, each thread waits here while a table grows.

@@ -388,7 +388,8 @@ class Contador {
     std::uint32_t llamadas = 0;
     // What the rows can still get in common, by turn, free positions and what each row lacks:
     // 1 when they can all get their score, 2 when not. Few enough for each thread to keep its own.
-    Memoria comunes{2};  // keys of two words
+    Memoria comunes{2};        // keys of two words
+    Memoria huecosEnComun{2};  // the same for every number of positions left at once
   };
   // What one thread keeps to itself while it opens groups: their ways, and where their next
   // groups are.
@@ -456,6 +457,7 @@ class Contador {
   bool Alcanzable(int turno, const Situacion& s) const;
   using Faltan = std::array<std::int8_t, kMaxFilas>;  // per row, the pieces it still lacks
   bool EnComun(Obrero& o, int turno, const Faltan& faltan, int huecos);
+  std::uint32_t HuecosEnComun(Obrero& o, int turno, const Faltan& faltan);
   // Whether the rows may still get their scores from `s`, by the quick looks alone: what they
   // can still get in common, and with `alcance`, where each piece to come may still stand.
   bool Prometedora(Obrero& o, int turno, const Situacion& s, bool alcance = true);

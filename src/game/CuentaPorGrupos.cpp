@@ -95,13 +95,11 @@ std::uint16_t Contador::HuecosPosibles(Obrero& o, int turno, int abiertas, int j
       return 0;
     }
   }
-  std::uint16_t posibles = 0;
-  for (int libres = std::max(0, juntas - abiertas); libres <= Unos(t.importan); ++libres) {
-    if (EnComun(o, turno, faltan, libres + abiertas - juntas)) {
-      posibles = static_cast<std::uint16_t>(posibles | 1u << libres);
-    }
-  }
-  return posibles;
+  // Bit `huecos` for all the positions left, a set's and the open ones, less the copies alike.
+  const std::uint32_t huecos = HuecosEnComun(o, turno, faltan);
+  const std::uint32_t posibles =
+      abiertas >= juntas ? huecos >> (abiertas - juntas) : huecos << (juntas - abiertas);
+  return static_cast<std::uint16_t>(posibles & ((2u << Unos(t.importan)) - 1));
 }
 
 void Contador::Reservar(std::size_t grupos) {
