@@ -356,7 +356,7 @@ class Contador {
   Cuenta ValorEnCapas(const Grupo& g, Mascara libres) const;
   void ContarGrupo(const Grupo& g);
   // So many groups before a second thread is worth starting.
-  static constexpr std::size_t kGruposParaRepartir = 2048;
+  static constexpr std::size_t kGruposParaRepartir = 256;
   // The count by groups goes a turn at a time, forward and then back; each turn's groups are
   // shared out over the threads, which wait for each other between turns.
   enum class Fase { Avance, Repaso, Atras, Fin };

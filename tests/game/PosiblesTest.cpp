@@ -246,12 +246,15 @@ TEST(Posibles, CutShortTellsACertainBound) {
 // either could be the first to notice the time; by groups, the asking thread alone looks. Either
 // way the count is cut short well after it.
 TEST(Posibles, TellsOfTheWaitOnceFromTheAskingThread) {
-  const std::vector<FilaPuntuada> filas = {{{19, 2, 13, 26, 22, 26, 4, 9, 1, 26}, {1, 2}},
-                                           {{14, 23, 1, 26, 20, 21, 14, 3, 17, 2}, {0, 4}},
-                                           {{7, 20, 24, 2, 22, 3, 25, 12, 14, 19}, {0, 4}},
-                                           {{17, 12, 13, 7, 23, 19, 9, 21, 23, 20}, {1, 3}},
-                                           {{10, 15, 5, 1, 19, 25, 7, 20, 23, 26}, {0, 3}},
-                                           {{6, 6, 18, 3, 13, 24, 19, 17, 1, 20}, {1, 2}}};
+  // Seven rows of a game played sensibly, among the hardest to count either way: over half a
+  // second on the machine it was found on.
+  const std::vector<FilaPuntuada> filas = {{{25, 16, 16, 11, 15, 23, 15, 23, 8, 10}, {0, 2}},
+                                           {{15, 6, 18, 12, 18, 1, 25, 14, 7, 22}, {1, 2}},
+                                           {{9, 6, 21, 4, 1, 17, 23, 13, 25, 26}, {0, 3}},
+                                           {{7, 10, 13, 18, 7, 7, 25, 4, 4, 3}, {1, 2}},
+                                           {{12, 26, 24, 7, 12, 9, 25, 12, 10, 19}, {1, 2}},
+                                           {{10, 10, 5, 12, 13, 25, 10, 6, 10, 2}, {1, 2}},
+                                           {{20, 12, 5, 13, 18, 26, 11, 12, 4, 15}, {0, 4}}};
   for (int vez = 0; vez < 4; ++vez) {
     std::mutex candado;
     std::vector<std::thread::id> avisos;

@@ -172,16 +172,18 @@ TEST(Pista, CountsThePossibleCodesOnlyWhileAGameIsPlayed) {
 // count never shows it.
 TEST(Pista, ShowsTheBusyPointerOnlyWhileALongCountRuns) {
   Mesa m;
-  m.Arrancar({19, 19, 2, 10, 3, 9, 21, 8, 3, 20}, "0,1,0,10,20,26");
+  m.Arrancar({12, 10, 18, 22, 17, 11, 13, 19, 21, 13}, "0,1,0,10,20,26");
   m.plataforma.Variado();
-  m.Jugar({19, 2, 13, 26, 22, 26, 4, 9, 1, 26});
+  m.Jugar({25, 16, 16, 11, 15, 23, 15, 23, 8, 10});
   m.juego.Aplicar({Accion::PedirPista});
   EXPECT_TRUE(m.plataforma.ocupado.empty());
-  m.Jugar({14, 23, 1, 26, 20, 21, 14, 3, 17, 2});
-  m.Jugar({7, 20, 24, 2, 22, 3, 25, 12, 14, 19});
-  m.Jugar({17, 12, 13, 7, 23, 19, 9, 21, 23, 20});
-  m.Jugar({10, 15, 5, 1, 19, 25, 7, 20, 23, 26});
-  m.Jugar({6, 6, 18, 3, 13, 24, 19, 17, 1, 20});
+  // Among the hardest positions to count: over half a second on the machine it was found on.
+  m.Jugar({15, 6, 18, 12, 18, 1, 25, 14, 7, 22});
+  m.Jugar({9, 6, 21, 4, 1, 17, 23, 13, 25, 26});
+  m.Jugar({7, 10, 13, 18, 7, 7, 25, 4, 4, 3});
+  m.Jugar({12, 26, 24, 7, 12, 9, 25, 12, 10, 19});
+  m.Jugar({10, 10, 5, 12, 13, 25, 10, 6, 10, 2});
+  m.Jugar({20, 12, 5, 13, 18, 26, 11, 12, 4, 15});
   m.juego.Aplicar({Accion::PedirPista});
   EXPECT_EQ(m.plataforma.ocupado, (std::vector<bool>{true, false}));
 }
