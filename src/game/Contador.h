@@ -355,8 +355,10 @@ class Contador {
   }
   Cuenta ValorEnCapas(const Grupo& g, Mascara libres) const;
   void ContarGrupo(const Grupo& g);
-  // So many groups before a second thread is worth starting.
-  static constexpr std::size_t kGruposParaRepartir = 256;
+  // So many groups, or so long counting alone, before a second thread is worth starting: it waits
+  // for the first between every two turns, each time a wake-up away.
+  static constexpr std::size_t kGruposParaRepartir = 2048;
+  static constexpr auto kAntesDeRepartir = std::chrono::milliseconds(5);
   // The count by groups goes a turn at a time, forward and then back; each turn's groups are
   // shared out over the threads, which wait for each other between turns.
   enum class Fase { Avance, Repaso, Atras, Fin };

@@ -545,11 +545,14 @@ Cuenta Contador::PorCapas() {
   grupos_[raiz].Alcanzar(inicio_.libres);
   fase_ = Fase::Avance;
   capa_ = 0;
-  // Alone while the groups are few: a thread would take longer to start than they to count. Once
-  // they are many, or when the count is to be shared from the start, a second thread takes half.
-  const bool repartible = reparto_.hilos >= 2;
-  while (fase_ != Fase::Fin &&
-         !(repartible && (reparto_.aSolas == 0 || grupos_.size() >= kGruposParaRepartir))) {
+  // Alone while the count is small: a thread would take longer to start and wait for than the
+  // count itself. Once the groups are many or the count has taken a while, or when the count is to
+  // be shared from the start, a second thread takes half.
+  auto compartir = [&] {
+    return reparto_.hilos >= 2 && (reparto_.aSolas == 0 || grupos_.size() >= kGruposParaRepartir ||
+                                   Reloj::now() - empezada_ >= kAntesDeRepartir);
+  };
+  while (fase_ != Fase::Fin && !compartir()) {
     Trabajar(talleres_[0]);
     PasarCapa();
   }
