@@ -295,8 +295,9 @@ class Contador {
   struct alignas(128) Marcas {
     std::array<std::uint64_t, 16> bits{};
   };
-  // A way's next group for a number of positions that stop mattering, once found: its place among
-  // the groups and one more, and its sizes of sets that may lead to codes above; zero until then.
+  // A way's link to its next group for a number of positions that stop mattering, once found: its
+  // place among the groups and one more, and in the bits above, its sizes of sets that may lead to
+  // codes; zero until then.
   using Enlace = std::uint64_t;
   static Enlace Enlazar(std::uint32_t grupo, std::uint16_t posibles) {
     return std::uint64_t{posibles} << 32 | (std::uint64_t{grupo} + 1);
@@ -369,10 +370,12 @@ class Contador {
                                const std::array<std::uint8_t, kMaxFilas>& ganado);
   void Trabajar(Taller& taller);
   void AvanzarCapa(Taller& taller);
-  void ContarCapa();
+  void ContarCapa(Taller& taller);
   // The next turn, once every thread is done with this one's groups.
   void PasarCapa() noexcept;
   void HolgarIndice();
+  // Room for so many groups, made while the other thread may be making groups.
+  void Reservar(std::size_t grupos);
   struct FinDeCapa {
     Contador* c;
     void operator()() const noexcept { c->PasarCapa(); }
@@ -416,7 +419,7 @@ class Contador {
     std::vector<std::int32_t> clases;       // where a group's ways alike have their slots
     std::vector<std::uint32_t> nuevos;      // the groups it made this turn, when shared
     std::vector<std::uint32_t> pendientes;  // those it left for want of room in the index
-    std::size_t vistas = 0;                 // sets of free positions looked at
+    std::size_t vistas = 0;                 // sets of free positions looked at forward, groups back
     std::atomic<std::size_t> bytes = 0;     // the room its lists take, for the other thread to see
   };
   // What the threads do when they have all stopped for a table to grow.
@@ -507,10 +510,9 @@ class Contador {
   std::atomic<std::size_t> nGrupos_ = 0;
   std::vector<std::uint32_t> repaso_;        // the turn's groups to go through again
   std::atomic<std::size_t> reservados_ = 0;  // the groups there is room for, when shared
-  void Reservar(std::size_t grupos);
-  bool compartido_ = false;  // a second thread shares the groups out
-  std::mutex creando_;       // held while a group is made, when shared
-  bool porCapas_ = false;    // the groups hold the count
+  bool compartido_ = false;                  // a second thread shares the groups out
+  std::mutex creando_;                       // held while a group is made, when shared
+  bool porCapas_ = false;                    // the groups hold the count
   // Written all the time by the asking thread: on lines of its own, away from what the others read.
   alignas(64) Obrero principal_;
   alignas(64) Reparto reparto_;

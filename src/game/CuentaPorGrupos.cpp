@@ -324,10 +324,11 @@ bool Contador::Abrir(Taller& taller, std::uint32_t i) {
   return true;
 }
 
-// The safety nets, every so many sets: the asking thread tells once of the wait, and any thread
-// gives the count up past its time or its room.
+// The safety nets, every so many sets forward or groups back: the asking thread tells once of
+// the wait, and any thread gives the count up past its time or its room. A set can take long to
+// go through: looked at every thousand, the wait was sometimes never told.
 bool Contador::Seguir(Taller& taller) {
-  if (++taller.vistas % 1024 != 0) {
+  if (++taller.vistas % 64 != 0) {
     return true;
   }
   const Reloj::duration pasado = Reloj::now() - empezada_;
@@ -408,9 +409,9 @@ void Contador::AvanzarCapa(Taller& taller) {
 }
 
 // Back, the groups of the turn are counted from those of the next.
-void Contador::ContarCapa() {
+void Contador::ContarCapa(Taller& taller) {
   const auto& capa = capas_[static_cast<std::size_t>(capa_)];
-  for (std::size_t k = siguienteGrupo_.fetch_add(1); k < capa.size();
+  for (std::size_t k = siguienteGrupo_.fetch_add(1); k < capa.size() && Seguir(taller);
        k = siguienteGrupo_.fetch_add(1)) {
     ContarGrupo(grupos_[capa[k]]);
   }
@@ -421,7 +422,7 @@ void Contador::Trabajar(Taller& taller) {
     if (fase_ == Fase::Avance || fase_ == Fase::Repaso) {
       AvanzarCapa(taller);
     } else if (fase_ == Fase::Atras) {
-      ContarCapa();
+      ContarCapa(taller);
     }
   } catch (const std::bad_alloc&) {  // no room for more: the count gives up, as past its room
     cortado_.store(true, std::memory_order_relaxed);
