@@ -163,7 +163,8 @@ Posibles ContarPosibles(int casillas, int fichas, bool repetidos,
   }
   const Reloj::time_point empezada = Reloj::now();
   const Reloj::duration tope = std::chrono::milliseconds(milisegundos);
-  // The player is told of the wait once, however many counts it takes.
+  // The player is told of the wait once, however many counts it takes; and once a count has run
+  // past a tenth of a second, at the latest when it ends, should its threads not have looked.
   bool avisado = false;
   const std::function<void()> avisar = [&] {
     if (!avisado && alTardar) {
@@ -171,6 +172,15 @@ Posibles ContarPosibles(int casillas, int fichas, bool repetidos,
       alTardar();
     }
   };
+  struct AlAcabar {
+    const std::function<void()>& avisar;
+    Reloj::time_point empezada;
+    ~AlAcabar() {
+      if (Reloj::now() - empezada >= std::chrono::milliseconds(100)) {
+        avisar();
+      }
+    }
+  } alAcabar{avisar, empezada};
   Posibles posibles;
   bool sinSitio = false;
   {
