@@ -464,25 +464,11 @@ bool Contador::EnComun(Obrero& o, int turno, const Faltan& faltan, int huecos) {
     return *hecha == 1;
   }
   bool posible = false;
-  for (int copias = 0; copias <= (repetidos_ ? huecos : std::min(1, huecos)) && !posible;
-       ++copias) {
-    Faltan despues = faltan;
-    bool cabe = true;
-    for (int r : t.filas) {
-      auto& falta = despues[static_cast<std::size_t>(r)];
-      falta = static_cast<std::int8_t>(falta - std::min(copias, Unos(t.donde[r])));
-      cabe = cabe && falta >= 0;
-    }
-    if (!cabe) {
-      break;  // more copies would only give more in common
-    }
-    // A row whose pieces have all come must have all it lacked.
-    const bool completas = std::all_of(t.activas.begin(), t.activas.end(), [&](int r) {
-      return filas_[static_cast<std::size_t>(r)].ultimo > turno ||
-             despues[static_cast<std::size_t>(r)] == 0;
-    });
-    posible = completas && EnComun(o, turno + 1, despues, huecos - copias);
-  }
+  CadaCopias(turno, faltan, repetidos_ ? huecos : std::min(1, huecos),
+             [&](int copias, const Faltan& despues) {
+               posible = EnComun(o, turno + 1, despues, huecos - copias);
+               return posible;
+             });
   o.comunes.Guardar(llave, posible ? 1 : 2);
   return posible;
 }
@@ -522,26 +508,11 @@ std::uint32_t Contador::HuecosEnComun(Obrero& o, int turno, const Faltan& faltan
     return static_cast<std::uint32_t>(*hecha);
   }
   std::uint32_t huecos = 0;
-  for (int copias = 0; copias <= (repetidos_ ? kMaxCasillas : 1); ++copias) {
-    Faltan despues = faltan;
-    bool cabe = true;
-    for (int r : t.filas) {
-      auto& falta = despues[static_cast<std::size_t>(r)];
-      falta = static_cast<std::int8_t>(falta - std::min(copias, Unos(t.donde[r])));
-      cabe = cabe && falta >= 0;
-    }
-    if (!cabe) {
-      break;  // more copies would only give more in common
-    }
-    // A row whose pieces have all come must have all it lacked.
-    const bool completas = std::all_of(t.activas.begin(), t.activas.end(), [&](int r) {
-      return filas_[static_cast<std::size_t>(r)].ultimo > turno ||
-             despues[static_cast<std::size_t>(r)] == 0;
-    });
-    if (completas) {  // the copies take as many positions
-      huecos |= HuecosEnComun(o, turno + 1, despues) << copias;
-    }
-  }
+  CadaCopias(turno, faltan, repetidos_ ? kMaxCasillas : 1,
+             [&](int copias, const Faltan& despues) {  // the copies take as many positions
+               huecos |= HuecosEnComun(o, turno + 1, despues) << copias;
+               return false;
+             });
   huecos &= kTodos & ~((1u << menos) - 1);
   o.huecosEnComun.Guardar(llave, huecos);
   return huecos;

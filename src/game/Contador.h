@@ -475,6 +475,32 @@ class Contador {
   using Faltan = std::array<std::int8_t, kMaxFilas>;  // per row, the pieces it still lacks
   bool EnComun(Obrero& o, int turno, const Faltan& faltan, int huecos);
   std::uint32_t HuecosEnComun(Obrero& o, int turno, const Faltan& faltan);
+  // Calls `f(copias, despues)` for each number of copies of the piece of `turno`, up to `tope`,
+  // that gives no row more in common than it lacks and leaves every row whose pieces have all
+  // come lacking nothing; `despues`, what each row lacks then. Stops when `f` gives true.
+  template <typename F>
+  void CadaCopias(int turno, const Faltan& faltan, int tope, F&& f) const {
+    const Turno& t = turnos_[static_cast<std::size_t>(turno)];
+    for (int copias = 0; copias <= tope; ++copias) {
+      Faltan despues = faltan;
+      bool cabe = true;
+      for (int r : t.filas) {
+        auto& falta = despues[static_cast<std::size_t>(r)];
+        falta = static_cast<std::int8_t>(falta - std::min(copias, Unos(t.donde[r])));
+        cabe = cabe && falta >= 0;
+      }
+      if (!cabe) {
+        return;  // more copies would only give more in common
+      }
+      const bool completas = std::all_of(t.activas.begin(), t.activas.end(), [&](int r) {
+        return filas_[static_cast<std::size_t>(r)].ultimo > turno ||
+               despues[static_cast<std::size_t>(r)] == 0;
+      });
+      if (completas && f(copias, despues)) {
+        return;
+      }
+    }
+  }
   // Whether the rows may still get their scores from `s`, by the quick looks alone: what they
   // can still get in common, and with `alcance`, where each piece to come may still stand.
   bool Prometedora(Obrero& o, int turno, const Situacion& s, bool alcance = true);
