@@ -216,7 +216,7 @@ class Contador {
     std::size_t bytes = cuentas_.Bytes() + viables_.Bytes() + indiceGrupos_.Bytes() +
                         grupos_.Bytes() + aparte_.Bytes() + valores_.Bytes();
     for (const Taller& t : talleres_) {
-      bytes += t.formas.Bytes() + t.siguientes.Bytes();
+      bytes += t.formas.Bytes() + t.cortes.Bytes() + t.siguientes.Bytes();
     }
     return bytes;
   }
@@ -261,15 +261,14 @@ class Contador {
     // count is found with one line fetched fewer.
     std::array<std::uint32_t, 16> desde{};
     std::array<std::uint8_t, kMaxFilas> ganado{};
-    // Its ways of placing the piece, in the lists of the thread that opened it.
-    std::uint32_t primera = 0, formas = 0;
+    // Where its ways of placing the piece start for each number of free positions, in the lists
+    // of the thread that opened it: only those that may lead to codes from a set of so many.
+    std::uint32_t cortes = 0;
     std::int8_t hilo = 0;
     std::int8_t turno = 0, abiertas = 0, juntas = 0;
     // Bit `n`: a set of `n` free positions may lead to codes, by what the rows can still get in
     // common; only those are marked.
     std::uint16_t posibles = 0;
-    // By the number of free positions that still matter: the most copies its piece may take.
-    std::array<std::int8_t, kMaxCasillas + 1> topeCopias{};
 
     bool Alcanzada(Mascara libres) const {
       return (alcanzadas[libres >> 6] >> (libres & 63) & 1) != 0;
@@ -314,6 +313,9 @@ class Contador {
     Mascara enSitio = 0;
     std::int8_t juntas = 0;  // the copies alike after it
     std::int8_t copias = 0;  // the piece's copies
+    // Bit `n`: from a set of `n` free positions, the rows can still get their scores in common
+    // after it; while its group is opened.
+    std::uint16_t vivas = 0;
   };
   Cuenta PorCapas();
   // A group's key: its turn, open positions and copies alike, then a byte for what each row with
@@ -330,28 +332,26 @@ class Contador {
   // the positions it takes are free, and there is room for its copies; `resto`, what is left.
   template <typename F>
   void CadaForma(const Grupo& g, Mascara libres, F&& f) const {
-    const int tope = g.topeCopias[static_cast<std::size_t>(Unos(libres))];
-    if (g.formas == 0) {
+    const Taller& taller = talleres_[static_cast<std::size_t>(g.hilo)];
+    const std::size_t corte = g.cortes + static_cast<std::size_t>(Unos(libres));
+    const std::uint32_t primera = taller.cortes[corte];
+    const std::uint32_t hasta = taller.cortes[corte + 1];
+    if (primera == hasta) {
       return;
     }
-    const Trozos<Forma>& formas = talleres_[static_cast<std::size_t>(g.hilo)].formas;
     auto cada = [&](const Forma& forma) {
-      if (forma.copias > tope) {
-        return false;  // the ways come by copies: the rest need more room still
-      }
       if ((forma.tomadas & ~libres) == 0) {
         f(forma, static_cast<Mascara>(libres & ~forma.tomadas));
       }
-      return true;
     };
     // Most groups' ways lie in one block, where they are gone through straight.
-    const Forma* primera = &formas[g.primera];
-    if (&formas[g.primera + g.formas - 1] == primera + g.formas - 1) {
-      for (const Forma* forma = primera; forma != primera + g.formas && cada(*forma); ++forma) {
-      }
+    const Forma* desde = &taller.formas[primera];
+    if (&taller.formas[hasta - 1] == desde + (hasta - 1 - primera)) {
+      std::for_each(desde, desde + (hasta - primera), cada);
       return;
     }
-    for (std::uint32_t k = g.primera; k < g.primera + g.formas && cada(formas[k]); ++k) {
+    for (std::uint32_t k = primera; k < hasta; ++k) {
+      cada(taller.formas[k]);
     }
   }
   Cuenta ValorEnCapas(const Grupo& g, Mascara libres) const;
@@ -368,6 +368,10 @@ class Contador {
   static constexpr std::uint32_t kMuerto = kSinSitio - 1;
   std::uint16_t HuecosPosibles(Obrero& o, int turno, int abiertas, int juntas,
                                const std::array<std::uint8_t, kMaxFilas>& ganado);
+  // Bit `huecos` when every row can still get its scores with `huecos` positions left, the open
+  // ones and the copies alike among them, from `turno` on.
+  std::uint32_t HuecosDesde(Obrero& o, int turno,
+                            const std::array<std::uint8_t, kMaxFilas>& ganado);
   void Trabajar(Taller& taller);
   void AvanzarCapa(Taller& taller);
   void ContarCapa(Taller& taller);
@@ -413,6 +417,8 @@ class Contador {
   struct Taller {
     Obrero* obrero = nullptr;  // for what the rows can still get in common
     Trozos<Forma> formas;
+    // Per group opened, where its ways for each number of free positions start, and one past.
+    Trozos<std::uint32_t> cortes;
     Trozos<Enlace> siguientes;
     std::vector<Forma> porOrdenar;          // a group's ways, before they are put in order
     std::vector<Mascara> conjuntos;         // the sets of free positions a group is reached with

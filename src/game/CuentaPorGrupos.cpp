@@ -82,23 +82,29 @@ std::uint32_t Contador::GrupoDe(Taller& taller, int turno, int abiertas, int jun
   return i;
 }
 
-// The sizes of sets of free positions from which every row can still get its score in common,
-// for a group of `turno`: none when a row lacks more in place than in common.
-std::uint16_t Contador::HuecosPosibles(Obrero& o, int turno, int abiertas, int juntas,
-                                       const std::array<std::uint8_t, kMaxFilas>& ganado) {
+std::uint32_t Contador::HuecosDesde(Obrero& o, int turno,
+                                    const std::array<std::uint8_t, kMaxFilas>& ganado) {
   const Turno& t = turnos_[static_cast<std::size_t>(turno)];
   Faltan faltan{};
   for (int r : t.activas) {
     const auto ri = static_cast<std::size_t>(r);
     faltan[ri] = static_cast<std::int8_t>(filas_[ri].comunes - (ganado[ri] >> 4));
     if (filas_[ri].muertos - (ganado[ri] & 15) > faltan[ri]) {
-      return 0;
+      return 0;  // a row lacks more in place than in common
     }
   }
+  return HuecosEnComun(o, turno, faltan);
+}
+
+// The sizes of sets of free positions from which every row can still get its score in common,
+// for a group of `turno`.
+std::uint16_t Contador::HuecosPosibles(Obrero& o, int turno, int abiertas, int juntas,
+                                       const std::array<std::uint8_t, kMaxFilas>& ganado) {
   // Bit `huecos` for all the positions left, a set's and the open ones, less the copies alike.
-  const std::uint32_t huecos = HuecosEnComun(o, turno, faltan);
+  const std::uint32_t huecos = HuecosDesde(o, turno, ganado);
   const std::uint32_t posibles =
       abiertas >= juntas ? huecos >> (abiertas - juntas) : huecos << (juntas - abiertas);
+  const Turno& t = turnos_[static_cast<std::size_t>(turno)];
   return static_cast<std::uint16_t>(posibles & ((2u << Unos(t.importan)) - 1));
 }
 
@@ -155,6 +161,7 @@ bool Contador::Abrir(Taller& taller, std::uint32_t i) {
   // The sets from which every row can still get its score in place; in common, as far as their
   // number tells, they all can: the others were never marked.
   Mascara usadas = 0;
+  std::uint32_t tamanos = 0;  // bit `n` when some set has `n` free positions
   int mayor = -1;
   taller.conjuntos.clear();
   g.CadaAlcanzada([&](Mascara libres) {
@@ -167,6 +174,7 @@ bool Contador::Abrir(Taller& taller, std::uint32_t i) {
       return;
     }
     usadas = static_cast<Mascara>(usadas | libres);
+    tamanos |= 1u << Unos(libres);
     mayor = std::max(mayor, Unos(libres));
     taller.conjuntos.push_back(libres);
   });
@@ -174,6 +182,8 @@ bool Contador::Abrir(Taller& taller, std::uint32_t i) {
     return false;
   }
   const int maxCopias = repetidos_ ? casillas_ : 1;
+  // By the number of free positions that still matter: the most copies the piece may take.
+  std::array<int, kMaxCasillas + 1> topeCopias{};
   for (int libres = 0; libres <= casillas_; ++libres) {
     const int sitio = libres + g.abiertas - g.juntas;
     int copias = std::min(maxCopias, sitio);
@@ -185,8 +195,16 @@ bool Contador::Abrir(Taller& taller, std::uint32_t i) {
                           sitio - (filas_[ri].comunes - (g.ganado[ri] >> 4)) + Unos(t.donde[ri]));
       }
     }
-    g.topeCopias[static_cast<std::size_t>(libres)] = static_cast<std::int8_t>(std::max(-1, copias));
+    topeCopias[static_cast<std::size_t>(libres)] = std::max(-1, copias);
   }
+  // By copies: the sizes of sets, among those reached, with room for as many.
+  std::array<std::uint32_t, kMaxCasillas + 2> conCabida{};
+  for (int libres = 0; libres <= casillas_; ++libres) {
+    for (int c = 0; c <= topeCopias[static_cast<std::size_t>(libres)]; ++c) {
+      conCabida[static_cast<std::size_t>(c)] |= tamanos & 1u << libres;
+    }
+  }
+  const bool ultimo = turno + 1 == static_cast<int>(turnos_.size());
   // Every way of placing the piece that some set allows, as the summed count places it: the
   // positions it takes are all free in the set, and the set has room for its copies. Most ways
   // on the positions the sets use in all fit none of them. Which sets allow a way is followed as
@@ -207,7 +225,7 @@ bool Contador::Abrir(Taller& taller, std::uint32_t i) {
     for (Mascara m = taller.conjuntos[k]; m != 0; m &= static_cast<Mascara>(m - 1)) {
       conPosicion[static_cast<std::size_t>(std::countr_zero(m))][k / 64] |= bit;
     }
-    const int tope = g.topeCopias[static_cast<std::size_t>(Unos(taller.conjuntos[k]))];
+    const int tope = topeCopias[static_cast<std::size_t>(Unos(taller.conjuntos[k]))];
     for (int c = 0; c <= std::min(tope, maxCopias); ++c) {
       conSitio[static_cast<std::size_t>(c)][k / 64] |= bit;
     }
@@ -256,16 +274,29 @@ bool Contador::Abrir(Taller& taller, std::uint32_t i) {
       if (!acabadas) {
         continue;
       }
+      // The sizes of sets from which the rows can still get their scores in common after this
+      // way: a set of `n` free positions leaves the pieces to come `n` + the open positions, less
+      // the copies alike and the piece's. Most ways lead nowhere from most sets.
+      const int copias = enSitioCopias + fuera;
+      std::uint32_t vivas = conCabida[static_cast<std::size_t>(copias)];
+      if (!ultimo) {
+        const std::uint32_t huecos = HuecosDesde(*taller.obrero, turno + 1, d.ganado);
+        const int corrimiento = g.abiertas - g.juntas - copias;
+        vivas &= corrimiento >= 0 ? huecos >> corrimiento : huecos << -corrimiento;
+      }
+      if (vivas == 0) {
+        continue;
+      }
       // The copies out of place, some taken against their veto: each set of at most `fuera` of
       // the positions where rows hold the piece, that some set holds. One class of ways for each
       // number of positions taken against a veto.
       const auto clase = static_cast<std::int32_t>(taller.clases.size());
       taller.clases.resize(taller.clases.size() + static_cast<std::size_t>(fuera) + 1, -1);
       auto tomar = [&](auto& tomarMas, Mascara libres, Mascara contra, int tomadas) -> void {
-        taller.porOrdenar.push_back(Forma{clase + tomadas, static_cast<Mascara>(enSitio | contra),
-                                          enSitio,
-                                          static_cast<std::int8_t>(g.juntas + fuera - tomadas),
-                                          static_cast<std::int8_t>(enSitioCopias + fuera)});
+        taller.porOrdenar.push_back(
+            Forma{clase + tomadas, static_cast<Mascara>(enSitio | contra), enSitio,
+                  static_cast<std::int8_t>(g.juntas + fuera - tomadas),
+                  static_cast<std::int8_t>(copias), static_cast<std::uint16_t>(vivas)});
         if (tomadas == fuera) {
           return;
         }
@@ -294,18 +325,28 @@ bool Contador::Abrir(Taller& taller, std::uint32_t i) {
     conEnSitio[0][w] = ~std::uint64_t{0};
   }
   colocar(colocar, donde, 0, 0);
-  // Fewer copies first: a set of few free positions stops at the first way that needs more.
+  // Each way goes with each size of sets it may lead to codes from: a set goes only through
+  // those of its size.
   std::array<std::uint32_t, kMaxCasillas + 2> desde{};
   for (const Forma& f : taller.porOrdenar) {
-    ++desde[static_cast<std::size_t>(f.copias + 1)];
-  }
-  for (std::size_t c = 1; c < desde.size(); ++c) {
-    desde[c] += desde[c - 1];
+    for (std::uint32_t v = f.vivas; v != 0; v &= v - 1) {
+      ++desde[static_cast<std::size_t>(std::countr_zero(v)) + 1];
+    }
   }
   Trozos<Forma>& formas = taller.formas;
+  Trozos<std::uint32_t>& cortes = taller.cortes;
   Trozos<Enlace>& siguientes = taller.siguientes;
-  g.primera = static_cast<std::uint32_t>(formas.size());
-  formas.Crecer(formas.size() + taller.porOrdenar.size());
+  const auto primera = static_cast<std::uint32_t>(formas.size());
+  g.cortes = static_cast<std::uint32_t>(cortes.size());
+  const auto tamanosTodos = static_cast<std::size_t>(casillas_) + 2;
+  cortes.Crecer(cortes.size() + tamanosTodos);
+  for (std::size_t n = 0; n < tamanosTodos; ++n) {
+    if (n > 0) {
+      desde[n] += desde[n - 1];
+    }
+    cortes[g.cortes + n] = primera + desde[n];
+  }
+  formas.Crecer(formas.size() + desde[tamanosTodos - 1]);
   for (Forma f : taller.porOrdenar) {
     // Ways alike but for the positions they take against a veto lead to the same groups, so
     // they share their slots: one for each number of positions that stop mattering.
@@ -317,10 +358,12 @@ bool Contador::Abrir(Taller& taller, std::uint32_t i) {
           static_cast<std::size_t>(Unos(static_cast<Mascara>(t.mueren & ~f.enSitio))));
     }
     f.siguientes = suyas;
-    formas[g.primera + desde[static_cast<std::size_t>(f.copias)]++] = f;
+    for (std::uint32_t v = f.vivas; v != 0; v &= v - 1) {
+      formas[primera + desde[static_cast<std::size_t>(std::countr_zero(v))]++] = f;
+    }
   }
-  g.formas = static_cast<std::uint32_t>(formas.size()) - g.primera;
-  taller.bytes.store(formas.Bytes() + siguientes.Bytes(), std::memory_order_relaxed);
+  taller.bytes.store(formas.Bytes() + cortes.Bytes() + siguientes.Bytes(),
+                     std::memory_order_relaxed);
   return true;
 }
 
