@@ -30,8 +30,8 @@ inline constexpr int kMaxFilas = Ajustes::kMaxIntentos;
 // fewer than the positions: measured on every size of game, past that the vetoed promises' quick
 // pass pays. With repeats, one row more: its pieces take more copies, which vetoed promises tell
 // apart one by one.
-inline constexpr int kSumadasHasta = 4;
-inline constexpr int kSumadasConRepetidosHasta = 3;
+inline constexpr int kSumadasHasta = 3;
+inline constexpr int kSumadasConRepetidosHasta = 2;
 
 inline constexpr auto kCombinaciones = [] {
   std::array<std::array<std::uint64_t, kMaxCasillas + 1>, kMaxCasillas + 1> c{};
