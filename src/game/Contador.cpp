@@ -79,6 +79,17 @@ Contador::Contador(int casillas, bool repetidos, std::span<const FilaPuntuada> f
       reparto_(reparto),
       tope_(tope),
       alTardar_(alTardar) {
+  for (Memoria* memoria : {&cuentas_, &viables_, &indiceGrupos_}) {
+    memoria->Usar(&terreno_);
+  }
+  grupos_.Usar(&terreno_);
+  aparte_.Usar(&terreno_);
+  valores_.Usar(&terreno_);
+  for (Taller& t : talleres_) {
+    t.formas.Usar(&terreno_);
+    t.cortes.Usar(&terreno_);
+    t.siguientes.Usar(&terreno_);
+  }
   Ordenar(filas, fichas);
   std::array<int, kMaxFichas + 1> turnoDe{};
   turnoDe.fill(-1);

@@ -527,6 +527,7 @@ class Contador {
   std::vector<Turno> turnos_;
   std::vector<int> otrasPiezas_;  // the pieces no row holds
   Situacion inicio_;
+  Terreno terreno_;  // the room of the tables and lists below: before them, to outlast them
   Memoria cuentas_;
   Memoria viables_;  // 1 when some code completes the situation, 2 when none does
   // Counted by groups: where each group is, and what the groups keep.

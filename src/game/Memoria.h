@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <mutex>
 #include <new>
 #include <optional>
 #include <thread>
@@ -19,12 +20,84 @@
 
 namespace quorbel {
 
-// Zeroed room straight from the system, on large pages where it can: a count fills its room
-// once, and faulting it in page by page can cost more than the count itself.
+inline constexpr std::size_t kPaginaGrande = std::size_t{2} << 20;
+
+// The room of one count: its blocks are cut one after another from a few reservations on large
+// pages, so that a small count fills a page or two, not one per table or list, and all of it
+// goes back when the count ends. Filling a large page costs as much as the count of a small
+// position takes in all. Blocks may be taken from several threads at once.
+class Terreno {
+ public:
+  Terreno() = default;
+  Terreno(const Terreno&) = delete;
+  Terreno& operator=(const Terreno&) = delete;
+  ~Terreno() {
+    for (const Tramo& t : tramos_) {
+      munmap(t.mapa, t.bytes);
+    }
+  }
+  // Zeroed room for `bytes`: on a large page's edge when it takes some, so that it can give
+  // them back.
+  void* Tomar(std::size_t bytes) {
+    const std::size_t alineado = bytes >= kPaginaGrande ? kPaginaGrande : kLinea;
+    const std::lock_guard cerrojo(cerrojo_);
+    std::size_t desde = (usado_ + alineado - 1) / alineado * alineado;
+    if (tramos_.empty() || desde + bytes > tramos_.back().util) {
+      // Each reservation as large as those before, and large enough.
+      std::size_t util = std::max(kPrimerTramo, 2 * reservado_);
+      while (util < bytes) {
+        util *= 2;
+      }
+      const std::size_t mapeados = util + kPaginaGrande;  // to start on a large page's edge
+      void* p = mmap(nullptr, mapeados, PROT_READ | PROT_WRITE,
+                     MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+      if (p == MAP_FAILED) {
+        throw std::bad_alloc();
+      }
+      auto* inicio = reinterpret_cast<std::byte*>(
+          (reinterpret_cast<std::uintptr_t>(p) + kPaginaGrande - 1) & ~(kPaginaGrande - 1));
+      madvise(inicio, util, MADV_HUGEPAGE);
+      tramos_.push_back({p, mapeados, inicio, util});
+      reservado_ += util;
+      desde = 0;
+    }
+    usado_ = desde + bytes;
+    return tramos_.back().inicio + desde;
+  }
+  // Gives back early the large pages wholly within a block no longer needed: a table that grew
+  // leaves its old room behind.
+  static void Soltar(void* datos, std::size_t bytes) {
+    const auto p = reinterpret_cast<std::uintptr_t>(datos);
+    const std::uintptr_t desde = (p + kPaginaGrande - 1) & ~(kPaginaGrande - 1);
+    const std::uintptr_t hasta = (p + bytes) & ~(kPaginaGrande - 1);
+    if (hasta > desde) {
+      madvise(reinterpret_cast<void*>(desde), hasta - desde, MADV_DONTNEED);
+    }
+  }
+
+ private:
+  static constexpr std::size_t kLinea = 256;  // the most any item asks to be aligned to
+  static constexpr std::size_t kPrimerTramo = std::size_t{8} << 20;
+  struct Tramo {
+    void* mapa;
+    std::size_t bytes;
+    std::byte* inicio;  // on a large page's edge
+    std::size_t util;
+  };
+  std::mutex cerrojo_;
+  std::vector<Tramo> tramos_;
+  std::size_t usado_ = 0;  // in the last reservation
+  std::size_t reservado_ = 0;
+};
+
+// Zeroed room: from the heap when small, else from the count's room, or else straight from the
+// system, on large pages where it can: a count fills its room once, and faulting it in page by
+// page can cost more than the count itself.
 class Bloque {
  public:
   Bloque() = default;
-  explicit Bloque(std::size_t bytes) : bytes_(bytes), grande_(bytes >= kGrande) {
+  Bloque(std::size_t bytes, Terreno* terreno)
+      : bytes_(bytes), grande_(bytes >= kGrande), terreno_(grande_ ? terreno : nullptr) {
     if (!grande_) {  // small room comes from the heap, which keeps it at hand for the next count
       datos_ = std::calloc(bytes, 1);
       if (datos_ == nullptr) {
@@ -32,7 +105,11 @@ class Bloque {
       }
       return;
     }
-    bytes_ = (bytes + kPagina - 1) / kPagina * kPagina;
+    if (terreno_ != nullptr) {
+      datos_ = terreno_->Tomar(bytes);
+      return;
+    }
+    bytes_ = (bytes + kPaginaGrande - 1) / kPaginaGrande * kPaginaGrande;
     void* p = mmap(nullptr, bytes_, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (p == MAP_FAILED) {
       throw std::bad_alloc();
@@ -40,20 +117,28 @@ class Bloque {
     madvise(p, bytes_, MADV_HUGEPAGE);
     datos_ = p;
   }
+  explicit Bloque(std::size_t bytes) : Bloque(bytes, nullptr) {}
   Bloque(Bloque&& otro) noexcept
       : datos_(std::exchange(otro.datos_, nullptr)),
         bytes_(std::exchange(otro.bytes_, 0)),
-        grande_(otro.grande_) {}
+        grande_(otro.grande_),
+        terreno_(otro.terreno_) {}
   Bloque& operator=(Bloque&& otro) noexcept {
     std::swap(datos_, otro.datos_);
     std::swap(bytes_, otro.bytes_);
     std::swap(grande_, otro.grande_);
+    std::swap(terreno_, otro.terreno_);
     return *this;
   }
   Bloque(const Bloque&) = delete;
   Bloque& operator=(const Bloque&) = delete;
   ~Bloque() {
-    if (datos_ != nullptr && grande_) {
+    if (datos_ == nullptr) {
+      return;
+    }
+    if (terreno_ != nullptr) {
+      Terreno::Soltar(datos_, bytes_);
+    } else if (grande_) {
       munmap(datos_, bytes_);
     } else {
       std::free(datos_);
@@ -63,23 +148,25 @@ class Bloque {
   std::size_t Bytes() const { return bytes_; }
 
  private:
-  static constexpr std::size_t kPagina = std::size_t{2} << 20;
   // From this much on, the heap would map small pages afresh, one fault each: a large page,
   // though larger than asked for, is filled far faster.
   static constexpr std::size_t kGrande = std::size_t{128} << 10;
   void* datos_ = nullptr;
   std::size_t bytes_ = 0;
   bool grande_ = false;
+  Terreno* terreno_ = nullptr;
 };
 
 // A list that only grows, kept in blocks that never move: a few items from the heap, then
-// blocks on large pages, each as large as all those before it. Growing copies nothing, and a
+// blocks from the count's room, each as large as all those before it. Growing copies nothing, and a
 // small count maps nothing. Blocks between, on small pages, made the count by groups half as
 // slow again.
 template <typename T>
 class Trozos {
  public:
   static_assert(std::has_single_bit(sizeof(T)) && std::is_trivially_copyable_v<T>);
+  // Its blocks from the count's room, from now on.
+  void Usar(Terreno* terreno) { terreno_ = terreno; }
   T& operator[](std::size_t i) { return Donde(i); }
   const T& operator[](std::size_t i) const { return const_cast<Trozos*>(this)->Donde(i); }
   std::size_t size() const { return n_; }
@@ -102,7 +189,7 @@ class Trozos {
     }
     while (capacidad_ < n) {
       const std::size_t nuevos = capacidad_ == kPocos ? kPrimeros : capacidad_ - kPocos;
-      bloques_.at(nBloques_) = Bloque(nuevos * sizeof(T));
+      bloques_.at(nBloques_) = Bloque(nuevos * sizeof(T), terreno_);
       trozos_[nBloques_] = static_cast<T*>(bloques_[nBloques_].Datos());
       ++nBloques_;
       capacidad_ += nuevos;
@@ -115,7 +202,7 @@ class Trozos {
   // A few first, from the heap, so that a small count maps nothing.
   static constexpr std::size_t kPocos =
       std::max<std::size_t>(1, (std::size_t{32} << 10) / sizeof(T));
-  static constexpr std::size_t kPrimeros = (std::size_t{2} << 20) / sizeof(T);  // a large page
+  static constexpr std::size_t kPrimeros = (std::size_t{128} << 10) / sizeof(T);
   static constexpr int kBits = std::countr_zero(kPrimeros);
   // After the few, block 0 holds the next `kPrimeros`, block b > 0 the next
   // `kPrimeros << (b - 1)`.
@@ -127,6 +214,7 @@ class Trozos {
     const auto b = static_cast<std::size_t>(std::bit_width(i >> kBits));
     return trozos_[b][b == 0 ? i : i - (kPrimeros << (b - 1))];
   }
+  Terreno* terreno_ = nullptr;
   Bloque pocos_;
   T* primeros_ = nullptr;
   // Enough blocks for any room there is, in place: a thread may look up an item while another
@@ -213,7 +301,8 @@ class Memoria {
   // block at a time, and one thread lets the old room go. No other use of the room meanwhile.
   void EmpezarMudanza() { EmpezarMudanza(2 * (mascara_ + 1)); }
   void EmpezarMudanza(std::size_t ranuras) {
-    viejo_ = std::exchange(bloque_, Bloque(ranuras * (palabras_ + 1) * sizeof(std::uint64_t)));
+    viejo_ =
+        std::exchange(bloque_, Bloque(ranuras * (palabras_ + 1) * sizeof(std::uint64_t), terreno_));
     viejas_ = std::exchange(ranuras_, static_cast<std::uint64_t*>(bloque_.Datos()));
     cuantasViejas_ = mascara_ + 1;
     mascara_ = ranuras - 1;
@@ -241,6 +330,8 @@ class Memoria {
   }
   std::size_t Llenas() const { return llenas_.load(std::memory_order_relaxed); }
   std::size_t Bytes() const { return bloque_.Bytes(); }
+  // Its room from the count's, from now on.
+  void Usar(Terreno* terreno) { terreno_ = terreno; }
 
  private:
   static constexpr std::size_t kPrimeras = 1024;  // slots to start with
@@ -294,6 +385,7 @@ class Memoria {
   }
 
   std::size_t palabras_;
+  Terreno* terreno_ = nullptr;
   Bloque bloque_;
   std::uint64_t* ranuras_ = nullptr;
   std::size_t mascara_ = 0;

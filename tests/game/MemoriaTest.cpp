@@ -3,6 +3,7 @@
 // tests cannot see it. And the list in blocks the count by groups keeps its groups in.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <thread>
 #include <vector>
 
@@ -93,7 +94,7 @@ TEST(Memoria, ListInBlocksKeepsEveryItemAcrossTheBlocksEdges) {
     std::uint64_t n, doble;
   };
   constexpr std::uint64_t kPocos = (std::uint64_t{32} << 10) / sizeof(Item);  // from the heap
-  constexpr std::uint64_t kPorBloque = (std::uint64_t{2} << 20) / sizeof(Item);
+  constexpr std::uint64_t kPorBloque = (std::uint64_t{128} << 10) / sizeof(Item);
   Trozos<Item> lista;
   EXPECT_EQ(lista.Bytes(), 0u);
   for (std::uint64_t n = 0; n < kPocos + 4 * kPorBloque + 3; ++n) {
@@ -121,6 +122,47 @@ TEST(Memoria, ListInBlocksKeepsEveryItemAcrossTheBlocksEdges) {
   otra.Crecer(kPocos + 1);
   EXPECT_EQ(otra.size(), kPocos + 1);
   EXPECT_EQ(otra[kPocos].n, 0u);
+}
+
+// A count's tables and lists take their blocks one after another from the count's room. Each
+// block starts zeroed and apart from the others, a large one on a large page's edge; and the old
+// room a table leaves behind as it grows is given back without touching the blocks beside it.
+TEST(Memoria, TheCountsRoomKeepsItsBlocksApart) {
+  struct alignas(16) Item {
+    std::uint64_t n, doble;
+  };
+  constexpr std::uint64_t kItems = 400'000;  // past several of the list's blocks
+  Terreno terreno;
+  Trozos<Item> lista;
+  lista.Usar(&terreno);
+  Memoria tabla(3);
+  tabla.Usar(&terreno);
+  for (std::uint64_t n = 0; n < kItems; ++n) {
+    lista.push_back({n, 2 * n});
+    tabla.Guardar(Clave(n), n + 5);  // grows to 16 MB, leaving 8, 4, 2... behind
+  }
+  for (std::uint64_t n = 0; n < kItems; ++n) {
+    ASSERT_EQ(lista[n].n, n);
+    ASSERT_EQ(lista[n].doble, 2 * n);
+    const std::uint64_t* valor = tabla.Buscar(Clave(n));
+    ASSERT_NE(valor, nullptr) << n;
+    ASSERT_EQ(*valor, n + 5);
+  }
+  const struct {
+    std::size_t bytes, alineado;
+  } bloques[] = {{1000, 256}, {(std::size_t{3} << 20) + 8, std::size_t{2} << 20}, {300, 256}};
+  std::vector<unsigned char*> tomados;
+  for (const auto& b : bloques) {
+    auto* p = static_cast<unsigned char*>(terreno.Tomar(b.bytes));
+    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(p) % b.alineado, 0u) << b.bytes;
+    EXPECT_TRUE(std::all_of(p, p + b.bytes, [](unsigned char c) { return c == 0; })) << b.bytes;
+    std::fill(p, p + b.bytes, 0xAB);
+    tomados.push_back(p);
+  }
+  for (std::size_t i = 1; i < tomados.size(); ++i) {
+    EXPECT_GE(tomados[i], tomados[i - 1] + bloques[i - 1].bytes);
+  }
+  EXPECT_EQ(tomados[0][999], 0xAB);
 }
 
 }  // namespace
