@@ -226,29 +226,28 @@ TEST(Posibles, CutShortTellsACertainBound) {
     }
   }
   // By groups, the room counts as well as their number: a group with its ways takes far more
-  // room than a situation, and on seven rows this count fills the room of 100,000 situations
-  // well before it has looked at as many sets.
-  std::mt19937 otroAzar(12);
-  Partida siete{10, 26, true, {}};
-  const Codigo otraSolucion = siete.Contar(otroAzar).ejemplo;
-  for (int i = 0; i < 7; ++i) {
-    const Codigo fila = siete.Contar(otroAzar).ejemplo;
-    siete.filas.push_back({fila, ContarAciertos(otraSolucion, fila)});
+  // room than a situation, and on six rows this count fills the room of 30,000 situations well
+  // before it has looked at as many sets.
+  std::mt19937 otroAzar(24);
+  Partida seis{10, 26, true, {}};
+  const Codigo otraSolucion = seis.Contar(otroAzar).ejemplo;
+  for (int i = 0; i < 6; ++i) {
+    const Codigo fila = seis.Contar(otroAzar).ejemplo;
+    seis.filas.push_back({fila, ContarAciertos(otraSolucion, fila)});
   }
-  const Posibles sieteExacta = siete.Contar(otroAzar);
-  ASSERT_TRUE(sieteExacta.exacta);
-  const Posibles sinSitio = ContarPosibles(10, 26, true, siete.filas, [] { return 0.5; }, 60'000,
-                                           {}, {1, 4096, kSumadas, 100'000});
+  const Posibles seisExacta = seis.Contar(otroAzar);
+  ASSERT_TRUE(seisExacta.exacta);
+  const Posibles sinSitio = ContarPosibles(10, 26, true, seis.filas, [] { return 0.5; }, 60'000, {},
+                                           {1, 4096, kSumadas, 30'000});
   EXPECT_FALSE(sinSitio.exacta);
-  EXPECT_LE(sinSitio.cuenta, sieteExacta.cuenta);
-  EXPECT_TRUE(siete.Cabe(sinSitio.ejemplo));
+  EXPECT_LE(sinSitio.cuenta, seisExacta.cuenta);
   // Left to choose, a count by groups out of room gives way, in the time left, to vetoed
   // promises, which take far less.
-  const Posibles segunFilas = ContarPosibles(10, 26, true, siete.filas, [] { return 0.5; }, 60'000,
-                                             {}, {1, 4096, Promesas::SegunFilas, 100'000});
+  const Posibles segunFilas = ContarPosibles(10, 26, true, seis.filas, [] { return 0.5; }, 60'000,
+                                             {}, {1, 4096, Promesas::SegunFilas, 30'000});
   EXPECT_TRUE(segunFilas.exacta);
-  EXPECT_EQ(segunFilas.cuenta, sieteExacta.cuenta);
-  EXPECT_TRUE(siete.Cabe(segunFilas.ejemplo));
+  EXPECT_EQ(segunFilas.cuenta, seisExacta.cuenta);
+  EXPECT_TRUE(seis.Cabe(segunFilas.ejemplo));
 }
 
 // A long count tells of the wait once, from the thread that asked for it: the game shows the busy
