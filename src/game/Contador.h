@@ -322,8 +322,10 @@ class Contador {
   // pieces to come has gained.
   Llave ClaveGrupo(int turno, int abiertas, int juntas,
                    const std::array<std::uint8_t, kMaxFilas>& ganado) const;
-  std::uint32_t GrupoDe(Taller& taller, int turno, int abiertas, int juntas,
-                        const std::array<std::uint8_t, kMaxFilas>& ganado);
+  // The link to a group, made if new, as the index keeps it: the index holds links, so that a
+  // way's link is made without fetching its group. `kSinSitio` when the index had no room.
+  Enlace GrupoDe(Taller& taller, int turno, int abiertas, int juntas,
+                 const std::array<std::uint8_t, kMaxFilas>& ganado);
   // Drops the free positions from which no code can follow, and lists the group's ways of
   // placing its piece; false when none are left.
   bool Abrir(Taller& taller, std::uint32_t i);
@@ -363,9 +365,11 @@ class Contador {
   // The count by groups goes a turn at a time, forward and then back; each turn's groups are
   // shared out over the threads, which wait for each other between turns.
   enum class Fase { Avance, Repaso, Atras, Fin };
-  static constexpr std::uint32_t kSinSitio = ~std::uint32_t{0};  // no room to make a group
-  // A group from which no code follows, whatever its free positions: never made.
-  static constexpr std::uint32_t kMuerto = kSinSitio - 1;
+  static constexpr Enlace kSinSitio = 0;  // no room to make a group
+  // A group from which no code follows, whatever its free positions: never made; its link leads
+  // from no set.
+  static constexpr std::uint32_t kMuerto = ~std::uint32_t{0} - 1;
+  static bool Muerto(Enlace e) { return e >> 32 == 0; }
   std::uint16_t HuecosPosibles(Obrero& o, int turno, int abiertas, int juntas,
                                const std::array<std::uint8_t, kMaxFilas>& ganado);
   // Bit `huecos` when every row can still get its scores with `huecos` positions left, the open
@@ -426,7 +430,9 @@ class Contador {
     std::vector<std::uint32_t> nuevos;      // the groups it made this turn, when shared
     std::vector<std::uint32_t> pendientes;  // those it left for want of room in the index
     std::size_t vistas = 0;                 // sets of free positions looked at forward, groups back
-    std::atomic<std::size_t> bytes = 0;     // the room its lists take, for the other thread to see
+    // The room its lists take, for the other thread to see: on a line of its own, away from what
+    // this thread writes all the time.
+    alignas(64) std::atomic<std::size_t> bytes = 0;
   };
   // What the threads do when they have all stopped for a table to grow.
   struct Crecimiento {

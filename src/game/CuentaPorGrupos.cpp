@@ -32,20 +32,20 @@ Contador::Llave Contador::ClaveGrupo(int turno, int abiertas, int juntas,
   return llave;
 }
 
-std::uint32_t Contador::GrupoDe(Taller& taller, int turno, int abiertas, int juntas,
-                                const std::array<std::uint8_t, kMaxFilas>& ganado) {
+Contador::Enlace Contador::GrupoDe(Taller& taller, int turno, int abiertas, int juntas,
+                                   const std::array<std::uint8_t, kMaxFilas>& ganado) {
   const Llave llave = ClaveGrupo(turno, abiertas, juntas, ganado);
   if (const Cuenta* hallado = indiceGrupos_.Buscar(llave)) {
-    return static_cast<std::uint32_t>(*hallado);
+    return *hallado;
   }
   const std::uint16_t posibles = HuecosPosibles(*taller.obrero, turno, abiertas, juntas, ganado);
   if (posibles == 0) {  // kept as such, so that it is not looked at again
+    const Enlace muerto = Enlazar(kMuerto, 0);
     if (!compartido_) {
-      indiceGrupos_.Guardar(llave, kMuerto);
-      return kMuerto;
+      indiceGrupos_.Guardar(llave, muerto);
+      return muerto;
     }
-    const std::optional<std::uint64_t> guardado = indiceGrupos_.Unico(llave, kMuerto);
-    return guardado ? static_cast<std::uint32_t>(*guardado) : kSinSitio;
+    return indiceGrupos_.Unico(llave, muerto).value_or(kSinSitio);
   }
   Grupo g;
   g.posibles = posibles;
@@ -57,9 +57,9 @@ std::uint32_t Contador::GrupoDe(Taller& taller, int turno, int abiertas, int jun
     const auto i = static_cast<std::uint32_t>(grupos_.size());
     grupos_.push_back(g);
     nGrupos_.store(i + 1, std::memory_order_relaxed);
-    indiceGrupos_.Guardar(llave, i);
+    indiceGrupos_.Guardar(llave, Enlazar(i, posibles));
     capas_[static_cast<std::size_t>(turno)].push_back(i);
-    return i;
+    return Enlazar(i, posibles);
   }
   // Shared, each thread takes the next place among the groups, in room made between turns, or
   // made now under the lock when a turn makes more. The other thread may make the same group
@@ -71,15 +71,16 @@ std::uint32_t Contador::GrupoDe(Taller& taller, int turno, int abiertas, int jun
     Reservar(i + 1);
   }
   grupos_[i] = g;
-  const std::optional<std::uint64_t> guardado = indiceGrupos_.Unico(llave, i);
+  const Enlace enlace = Enlazar(i, posibles);
+  const std::optional<std::uint64_t> guardado = indiceGrupos_.Unico(llave, enlace);
   if (!guardado) {
     return kSinSitio;
   }
-  if (*guardado != i) {
-    return static_cast<std::uint32_t>(*guardado);
+  if (*guardado != enlace) {
+    return *guardado;
   }
   taller.nuevos.push_back(i);
-  return i;
+  return enlace;
 }
 
 std::uint32_t Contador::HuecosDesde(Obrero& o, int turno,
@@ -431,11 +432,10 @@ void Contador::AvanzarCapa(Taller& taller) {
           Situacion d;
           d.ganado = g.ganado;
           Ganar(t, d, f.enSitio, f.copias);
-          const std::uint32_t nuevo =
-              GrupoDe(taller, turno + 1, g.abiertas + muertas, f.juntas, d.ganado);
+          const Enlace nuevo = GrupoDe(taller, turno + 1, g.abiertas + muertas, f.juntas, d.ganado);
           sinSitio = nuevo == kSinSitio;
           if (!sinSitio) {
-            enlace = Enlazar(nuevo, nuevo == kMuerto ? 0 : grupos_[nuevo].posibles);
+            enlace = nuevo;
           }
         }
         const auto despues = static_cast<Mascara>(resto & ~t.mueren);
@@ -575,18 +575,18 @@ Cuenta Contador::PorCapas() {
   const auto n = static_cast<int>(turnos_.size());
   capas_.assign(static_cast<std::size_t>(n), {});
   talleres_[0].obrero = &principal_;
-  std::uint32_t raiz = 0;
+  Enlace raiz = 0;
   try {
     raiz = GrupoDe(talleres_[0], 0, inicio_.abiertas, 0, inicio_.ganado);
   } catch (const std::bad_alloc&) {
     cortado_.store(true, std::memory_order_relaxed);
     return 0;
   }
-  if (raiz == kMuerto) {  // no code fits
+  if (Muerto(raiz)) {  // no code fits
     porCapas_ = true;
     return 0;
   }
-  grupos_[raiz].Alcanzar(inicio_.libres);
+  grupos_[Destino(raiz)].Alcanzar(inicio_.libres);
   fase_ = Fase::Avance;
   capa_ = 0;
   // Alone while the count is small: a thread would take longer to start and wait for than the
@@ -607,7 +607,7 @@ Cuenta Contador::PorCapas() {
     return 0;
   }
   porCapas_ = true;
-  return ValorEnCapas(grupos_[raiz], inicio_.libres);
+  return ValorEnCapas(grupos_[Destino(raiz)], inicio_.libres);
 }
 
 // The counts of a group's sets, from those of the groups that follow.
@@ -650,11 +650,11 @@ bool Contador::DeCapas(int turno, const Situacion& s, Cuenta& cuenta) const {
   if (hallado == nullptr) {
     return false;
   }
-  if (*hallado == kMuerto) {
+  if (Muerto(*hallado)) {
     cuenta = 0;
     return true;
   }
-  const Grupo& g = grupos_[static_cast<std::size_t>(*hallado)];
+  const Grupo& g = grupos_[Destino(*hallado)];
   if (!g.Alcanzada(s.libres)) {
     return false;
   }
