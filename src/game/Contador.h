@@ -378,6 +378,7 @@ class Contador {
                             const std::array<std::uint8_t, kMaxFilas>& ganado);
   void Trabajar(Taller& taller);
   void AvanzarCapa(Taller& taller);
+  std::size_t Tomar(const Taller& taller, std::size_t n, std::size_t& tomados);
   void ContarCapa(Taller& taller);
   // The next turn, once every thread is done with this one's groups.
   void PasarCapa() noexcept;

@@ -408,8 +408,9 @@ void Contador::AvanzarCapa(Taller& taller) {
   // Again, the groups left for want of room in the index, already open: marking twice is harmless.
   const bool repaso = fase_ == Fase::Repaso;
   const auto& grupos = repaso ? repaso_ : capa;
-  for (std::size_t k = siguienteGrupo_.fetch_add(1); k < grupos.size() && !Cortado();
-       k = siguienteGrupo_.fetch_add(1)) {
+  std::size_t tomados = 0;
+  for (std::size_t k = Tomar(taller, grupos.size(), tomados); k < grupos.size() && !Cortado();
+       k = Tomar(taller, grupos.size(), tomados)) {
     const std::uint32_t i = grupos[k];
     Grupo& g = grupos_[i];
     if (!repaso && !Abrir(taller, i)) {
@@ -451,11 +452,23 @@ void Contador::AvanzarCapa(Taller& taller) {
   }
 }
 
+// The next of a turn's `n` groups for a thread: the asking thread takes them from the first on, the
+// second from the last back, until they meet. A turn lists first the groups the asking thread
+// made, so each thread mostly goes on with groups that are still at hand in its own cache.
+std::size_t Contador::Tomar(const Taller& taller, std::size_t n, std::size_t& tomados) {
+  if (siguienteGrupo_.fetch_add(1, std::memory_order_relaxed) >= n) {
+    return n;
+  }
+  const std::size_t k = tomados++;
+  return &taller == talleres_.data() ? k : n - 1 - k;
+}
+
 // Back, the groups of the turn are counted from those of the next.
 void Contador::ContarCapa(Taller& taller) {
   const auto& capa = capas_[static_cast<std::size_t>(capa_)];
-  for (std::size_t k = siguienteGrupo_.fetch_add(1); k < capa.size() && Seguir(taller);
-       k = siguienteGrupo_.fetch_add(1)) {
+  std::size_t tomados = 0;
+  for (std::size_t k = Tomar(taller, capa.size(), tomados); k < capa.size() && Seguir(taller);
+       k = Tomar(taller, capa.size(), tomados)) {
     ContarGrupo(grupos_[capa[k]]);
   }
 }
