@@ -322,9 +322,7 @@ bool Contador::Abrir(Taller& taller, std::uint32_t i) {
       }
     }
   };
-  for (std::size_t w = 0; w < palabras; ++w) {
-    conEnSitio[0][w] = ~std::uint64_t{0};
-  }
+  conEnSitio[0].fill(~std::uint64_t{0});  // with nothing in place, every set allows a way
   colocar(colocar, donde, 0, 0);
   // Each way goes with each size of sets it may lead to codes from: a set goes only through
   // those of its size.
