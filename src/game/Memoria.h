@@ -158,9 +158,9 @@ class Bloque {
 };
 
 // A list that only grows, kept in blocks that never move: a few items from the heap, then
-// blocks from the count's room, each as large as all those before it. Growing copies nothing, and a
-// small count maps nothing. Blocks between, on small pages, made the count by groups half as
-// slow again.
+// blocks from the count's room (or the system's, with none), each as large as all those before it.
+// Growing copies nothing, and a small count maps nothing. Blocks between, on small pages, made the
+// count by groups half as slow again.
 template <typename T>
 class Trozos {
  public:

@@ -52,6 +52,14 @@ struct Partida {
         casillas, fichas, repetidos, filas,
         [&] { return std::uniform_real_distribution<double>(0, 1)(azar); }, 3000, {}, reparto);
   }
+  // A solution, then `n` rows as a sensible player sends them: each the hint's example.
+  void JugarConSentido(int n, std::mt19937& azar) {
+    const Codigo solucion = Contar(azar).ejemplo;
+    for (int i = 0; i < n; ++i) {
+      const Codigo fila = Contar(azar).ejemplo;
+      filas.push_back({fila, ContarAciertos(solucion, fila)});
+    }
+  }
 };
 
 // Rows as a player sends them: each one at random among the codes that still fit, or, for a
@@ -202,11 +210,7 @@ TEST(Posibles, DrawsTheExampleEvenlyAmongTheCodesThatFit) {
 TEST(Posibles, CutShortTellsACertainBound) {
   std::mt19937 azar(17);  // summed, this count is below zero when it stops at 1,000 situations
   Partida j{10, 26, true, {}};
-  const Codigo solucion = j.Contar(azar).ejemplo;
-  for (int i = 0; i < 3; ++i) {
-    const Codigo fila = j.Contar(azar).ejemplo;
-    j.filas.push_back({fila, ContarAciertos(solucion, fila)});
-  }
+  j.JugarConSentido(3, azar);
   const Posibles exacta = j.Contar(azar);
   ASSERT_TRUE(exacta.exacta);
   struct Corte {
@@ -230,11 +234,7 @@ TEST(Posibles, CutShortTellsACertainBound) {
   // before it has looked at as many sets.
   std::mt19937 otroAzar(24);
   Partida seis{10, 26, true, {}};
-  const Codigo otraSolucion = seis.Contar(otroAzar).ejemplo;
-  for (int i = 0; i < 6; ++i) {
-    const Codigo fila = seis.Contar(otroAzar).ejemplo;
-    seis.filas.push_back({fila, ContarAciertos(otraSolucion, fila)});
-  }
+  seis.JugarConSentido(6, otroAzar);
   const Posibles seisExacta = seis.Contar(otroAzar);
   ASSERT_TRUE(seisExacta.exacta);
   const Posibles sinSitio = ContarPosibles(10, 26, true, seis.filas, [] { return 0.5; }, 60'000, {},
