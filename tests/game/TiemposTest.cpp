@@ -77,11 +77,13 @@ TEST(MejoresTiempos, LinesThatAreNotTimesAreSkipped) {
              "4 3 10 no 1 1 2026-12-07\n4 10 10 tal 1 1 2026-12-07\n4 10 10 no -1 1 "
              "2026-12-07\n4 10 10 no 1 11 2026-12-07\n4 10 10 no 1 1 2026-13-07\n"
              "4 10 10 no 1 1\n4 10 10 si 1x 1 2026-12-07\n11 26 20 si 1 1 2026-12-07\n"
-             "4 27 20 si 1 1 2026-12-07\n\n3 26 20 si 9 20 2026-01-31"));
+             "4 27 20 si 1 1 2026-12-07\n\n3 26 20 si 9 20 2026-01-31\n5 5 1 no 12 1 2026-12-07"));
   EXPECT_EQ(t.De({4, 10, 10, false}),
             (std::vector<TiempoGanado>{{30, 5, "2026-12-08"}, {37, 5, "2026-12-07"}}));
+  // The options allow as many pieces as positions, and a single try.
+  EXPECT_EQ(t.De({5, 5, 1, false}), (std::vector<TiempoGanado>{{12, 1, "2026-12-07"}}));
   const std::string kept = t.Formatear();
-  EXPECT_EQ(std::count(kept.begin(), kept.end(), '\n'), 4);  // a heading and three times
+  EXPECT_EQ(std::count(kept.begin(), kept.end(), '\n'), 5);  // a heading and four times
   MejoresTiempos copia;
   ASSERT_TRUE(copia.Leer(kept));
   EXPECT_EQ(copia.Formatear(), kept);
