@@ -57,9 +57,10 @@ Contador::Enlace Contador::GrupoDe(Taller& taller, int turno, int abiertas, int 
     const auto i = static_cast<std::uint32_t>(grupos_.size());
     grupos_.push_back(g);
     nGrupos_.store(i + 1, std::memory_order_relaxed);
-    indiceGrupos_.Guardar(llave, Enlazar(i, posibles));
+    const Enlace enlace = Enlazar(i, posibles);
+    indiceGrupos_.Guardar(llave, enlace);
     capas_[static_cast<std::size_t>(turno)].push_back(i);
-    return Enlazar(i, posibles);
+    return enlace;
   }
   // Shared, each thread takes the next place among the groups, in room made between turns, or
   // made now under the lock when a turn makes more. The other thread may make the same group
